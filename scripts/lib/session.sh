@@ -1,0 +1,49 @@
+# Shared by scripts/test and scripts/run: a private X display and a started
+# Wine prefix, both cleaned up by process id when the script ends.
+
+xvfb_pid=""
+
+# start_private_display: starts Xvfb on a free display number and exports DISPLAY.
+start_private_display() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    local number
+    read -r -t 20 number <"$fifo" || true
+    rm -f "$fifo"
+    if [[ -z "$number" ]]; then
+        echo "could not start Xvfb" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
+}
+
+stop_private_display() {
+    if [[ -n "$xvfb_pid" ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    fi
+}
+
+# start_wine PREFIX: starts the prefix's wineserver and background services
+# before any test runs, so that no test inherits them.
+start_wine() {
+    export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    local boot=(wineboot)
+    [[ -f "$WINEPREFIX/system.reg" ]] || boot=(wineboot -i)
+    mkdir -p "$WINEPREFIX"
+    # The locale is set for Wine alone (Shift-JIS ANSI code page), not for this shell.
+    env LC_ALL=ja_JP.UTF-8 wineserver -p >/dev/null 2>&1 </dev/null
+    env LC_ALL=ja_JP.UTF-8 "${boot[@]}" >/dev/null 2>&1 </dev/null
+}
+
+stop_wine() {
+    if [[ -n "${WINEPREFIX:-}" ]]; then
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+    fi
+}

@@ -1,0 +1,1 @@
+// The one process-wide record of the indicator.

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The line the indicator shows, and the window size it needs. Platform-free:
+// the tick hands in what it read from the system.
+
+constexpr std::size_t kIndicatorTextSize = 80;  // 79 bytes of text and the terminator
+
+struct ScreenPoint {
+    int x;
+    int y;
+};
+
+// A drag point as the mouse hook returns it: x in the low 32 bits, y in the
+// high 32 bits, both signed. A negative x means "not set".
+ScreenPoint UnpackDragPoint(std::int64_t packed);
+std::int64_t PackDragPoint(ScreenPoint point);
+
+struct DragPoints {
+    ScreenPoint start;
+    ScreenPoint end;
+    ScreenPoint current;
+};
+
+// What the text may be built from. Only the source of the current mode is asked,
+// so the clock is read only in Clock mode and the hook only in Range mode.
+class IndicatorTextSources {
+public:
+    virtual ~IndicatorTextSources() = default;
+    virtual const char* ClockText() = 0;  // the expansion of the Clock format for now
+    virtual DragPoints DragState() = 0;   // start, end and current, read in that order
+};
+
+// Rebuilds text (kIndicatorTextSize bytes) for the display mode: 0 Coordinates,
+// 1 Clock, 2 Range; any other mode leaves text as it is.
+void BuildIndicatorText(int displayMode, ScreenPoint cursor, IndicatorTextSources& sources,
+                        char* text);
+
+// How far a window frame reaches beyond the client area on each side.
+struct FrameInsets {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+struct IndicatorSize {
+    int width;
+    int height;
+};
+
+// The window size for a text extent: 4 pixels of room on the right, then the
+// frame of the bordered popup style.
+IndicatorSize MeasureIndicator(int textWidth, int textHeight, const FrameInsets& frame);

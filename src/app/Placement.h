@@ -1,0 +1,13 @@
+#pragma once
+
+// Where the indicator goes for a cursor position: beside the cursor at the
+// user's offset, kept on the screen in Corrected mode, never under the cursor.
+struct IndicatorPosition {
+    int x;
+    int y;
+};
+
+// px, py: cursor; ox, oy: offsets; cx, cy: window size; viewMode 0 is
+// Corrected, every other value Absolute. The screen runs from 0 to its extent.
+IndicatorPosition PlaceIndicator(int px, int py, int ox, int oy, int cx, int cy, int screenWidth,
+                                 int screenHeight, int viewMode);

@@ -1,0 +1,1 @@
+#include "settings/Base64.h"

@@ -1,0 +1,5 @@
+#include "text/CodePage.h"
+
+#include <windows.h>
+
+bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }

@@ -1,0 +1,33 @@
+#pragma once
+
+// A reference-counted byte string: the text lives in a heap block that carries
+// its reference count, length and capacity ahead of the text, and copies of a
+// string share the block.
+class RefString {
+public:
+    RefString() = default;
+    RefString(const RefString& other);
+    RefString& operator=(const RefString& other);
+    virtual ~RefString();
+
+    // Afterwards the text area holds n bytes and a terminator at n. The old text
+    // is not carried into a new block.
+    void Reserve(int n);
+    // Replaces every occurrence of token (not empty) by replacement; returns the count.
+    int ReplaceAll(const char* token, const char* replacement);
+    // Drops this string's reference to its block.
+    void Release();
+
+    const char* c_str() const;
+    char* data() { return chars; }  // the text area, null without a block
+
+    // Block counters, for callers that look at sharing and size classes.
+    int refs() const;
+    int capacity() const;
+
+private:
+    char* chars = nullptr;
+};
+
+// The capacity of a text block made for a requested length.
+int TextBlockCapacity(int length);
