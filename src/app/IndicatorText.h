@@ -27,14 +27,15 @@ struct DragPoints {
 // What the text may be built from. Only the source of the current mode is asked,
 // so the clock is read only in Clock mode and the hook only in Range mode.
 class IndicatorTextSources {
-public:
+  public:
     virtual ~IndicatorTextSources() = default;
     virtual const char* ClockText() = 0;  // the expansion of the Clock format for now
     virtual DragPoints DragState() = 0;   // start, end and current, read in that order
 };
 
 // Rebuilds text (kIndicatorTextSize bytes) for the display mode: 0 Coordinates,
-// 1 Clock, 2 Range; any other mode leaves text as it is.
+// 1 Clock, 2 Range; any other mode leaves text as it is. Range sizes are
+// differences taken in 64 bits, so hostile points print their true size.
 void BuildIndicatorText(int displayMode, ScreenPoint cursor, IndicatorTextSources& sources,
                         char* text);
 
@@ -52,5 +53,5 @@ struct IndicatorSize {
 };
 
 // The window size for a text extent: 4 pixels of room on the right, then the
-// frame of the bordered popup style.
+// frame of the bordered popup style. Sizes past the int range are held at its ends.
 IndicatorSize MeasureIndicator(int textWidth, int textHeight, const FrameInsets& frame);
