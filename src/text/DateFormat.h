@@ -24,7 +24,7 @@ constexpr int kDateTextSize = 100;  // 99 bytes of text and the terminator
 
 // Holds the Clock format and the text of its last expansion.
 class DateFormatter {
-public:
+  public:
     explicit DateFormatter(LocalClock clock) : clock_(clock) {}
 
     // Keeps at most 99 bytes of the format, cut at a character boundary.
@@ -34,7 +34,7 @@ public:
 
     const char* Format() const { return format; }
 
-private:
+  private:
     LocalClock clock_;
     char result[kDateTextSize] = {};
     char format[kDateTextSize] = {};
