@@ -1,1 +1,7 @@
-// The one process-wide record of the indicator.
+#include "app/IndicatorState.h"
+
+#include "app/LocalClockWin32.h"
+
+IndicatorState indicatorState;
+SettingsFile indicatorSettings;
+DateFormatter clockFormatter(ReadLocalClock);

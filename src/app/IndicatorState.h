@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/IndicatorText.h"
+#include "app/SettingsKeys.h"
+#include "settings/SettingsFile.h"
+#include "text/DateFormat.h"
+
+// What the tick shows. A value outside the list can only come from a
+// hand-edited settings file; it is kept as it is and shows nothing new.
+using DisplayMode = int;
+constexpr DisplayMode kDisplayCoordinates = 0;
+constexpr DisplayMode kDisplayClock = 1;
+constexpr DisplayMode kDisplayRange = 2;
+
+// How the indicator is placed: 0 keeps it on the screen, any other value
+// places it at the plain offset.
+using ViewMode = int;
+constexpr ViewMode kViewCorrected = 0;
+constexpr ViewMode kViewAbsolute = 1;
+
+// SetLayeredWindowAttributes, looked up at run time: systems without it still run.
+using LayeredEntry = BOOL(WINAPI*)(HWND window, COLORREF colorKey, BYTE alpha, DWORD flags);
+
+// The one record of the indicator's settings and run-time state, shared by
+// start-up, the indicator window and the appearance commands.
+struct IndicatorState {
+    HINSTANCE instance = nullptr;
+    LayeredEntry layeredEntry = nullptr;  // null: no transparency on this system
+    int screenWidth = 0;                  // the area placement keeps to, from 0, 0
+    int screenHeight = 0;
+    DWORD windowStyle = 0;  // with or without WS_BORDER
+    HMENU popupMenu = nullptr;
+    NOTIFYICONDATAA trayIcon = {};  // used in its first, 88-byte form
+    LOGFONTA logFont = {};
+    HFONT font = nullptr;
+    COLORREF textColor = kDefaultTextColor;
+    // Also the colour key while the background is transparent.
+    COLORREF backColor = kDefaultBackColor;
+    int offsetX = 0;  // from the cursor to the indicator's left edge
+    int offsetY = 0;  // from the cursor to the indicator's top edge
+    DisplayMode displayMode = kDisplayClock;
+    ViewMode viewMode = kViewCorrected;
+    int alphaCommand = 0;  // the transparency command in force, 40036 to 40046
+    char text[kIndicatorTextSize] = {};
+    RECT textRect = {};       // the window size measured on the last tick, from 0, 0
+    bool dialogOpen = false;  // a dialog or chooser is up: the tick neither moves nor shows
+};
+
+extern IndicatorState indicatorState;
+// The settings file "tavi.ini" beside the executable, resolved first thing at start-up.
+extern SettingsFile indicatorSettings;
+// The Clock format and its last expansion, read from the local wall clock.
+extern DateFormatter clockFormatter;

@@ -1,0 +1,170 @@
+#include "app/IndicatorWindow.h"
+
+#include <cstring>
+
+#include "app/IndicatorState.h"
+#include "app/Placement.h"
+#include "res/resource.h"
+#include "settings/FontRecord.h"
+#include "text/CodePage.h"
+#include "text/MouseHook.h"
+
+namespace {
+
+// What the tick builds its text from: the Clock format's expansion and the
+// mouse hook's drag points.
+class TickSources final : public IndicatorTextSources {
+  public:
+    const char* ClockText() override { return clockFormatter.FormatNow(); }
+    DragPoints DragState() override {
+        DragPoints drag{};
+        drag.start = UnpackDragPoint(GetDragStart(0));
+        drag.end = UnpackDragPoint(GetDragEnd(0));
+        drag.current = UnpackDragPoint(GetDragCurrent(0));
+        return drag;
+    }
+};
+
+void AddTrayIcon(HWND window) {
+    NOTIFYICONDATAA& icon = indicatorState.trayIcon;
+    std::memset(&icon, 0, sizeof icon);
+    icon.cbSize = kTrayIconRecordSize;
+    icon.hWnd = window;
+    icon.uID = kTrayIconId;
+    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon.uCallbackMessage = WM_TRAYNOTIFY;
+    icon.hIcon = static_cast<HICON>(LoadImageA(indicatorState.instance, MAKEINTRESOURCEA(IDI_TRAY),
+                                               IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    CopyWholeCharacters(icon.szTip, kTrayTipSize, kProductTitle);
+    Shell_NotifyIconA(NIM_ADD, &icon);
+}
+
+void LoadIndicatorFont() {
+    ReadIndicatorFont(indicatorSettings, indicatorState.logFont);
+    indicatorState.font = CreateFontIndirectA(&indicatorState.logFont);
+}
+
+LRESULT OnCreate(HWND window) {
+    clockFormatter.SetFormat(
+        indicatorSettings.ReadString(kSettingsSection, kDateFormatKey, kDefaultDateFormat));
+    AddTrayIcon(window);
+    SetTimer(window, kIndicatorTimerId, kIndicatorTimerPeriod, nullptr);
+    LoadIndicatorFont();
+    indicatorState.textColor =
+        indicatorSettings.ReadInt(kSettingsSection, kFontColorKey, kDefaultTextColor);
+    indicatorState.backColor =
+        indicatorSettings.ReadInt(kSettingsSection, kBackColorKey, kDefaultBackColor);
+    indicatorState.offsetX =
+        indicatorSettings.ReadInt(kSettingsSection, kOffsetXKey, kDefaultOffsetX);
+    indicatorState.offsetY =
+        indicatorSettings.ReadInt(kSettingsSection, kOffsetYKey, kDefaultOffsetY);
+    return 0;
+}
+
+// The frame of the bordered layered popup, whatever the window's own styles:
+// the size must not change when the border or the transparency does.
+FrameInsets IndicatorFrame() {
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, kBorderedStyle, FALSE, kLayeredExStyle);
+    return FrameInsets{-frame.left, -frame.top, frame.right, frame.bottom};
+}
+
+// Measured from 0, 0 every time, so the rectangle never creeps across ticks.
+IndicatorSize MeasureText(HWND window) {
+    RECT extent{0, 0, 0, 0};
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
+    DrawTextA(dc, indicatorState.text, -1, &extent, DT_CALCRECT);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return MeasureIndicator(extent.right, extent.bottom, IndicatorFrame());
+}
+
+LRESULT OnTimer(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    TickSources sources;
+    BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
+                       indicatorState.text);
+
+    const IndicatorSize size = MeasureText(window);
+    indicatorState.textRect = RECT{0, 0, size.width, size.height};
+    const IndicatorPosition at = PlaceIndicator(
+        cursor.x, cursor.y, indicatorState.offsetX, indicatorState.offsetY, size.width, size.height,
+        indicatorState.screenWidth, indicatorState.screenHeight, indicatorState.viewMode);
+    // A dialog hides the indicator; showing it again is the dialog command's job.
+    if (!indicatorState.dialogOpen) {
+        SetWindowPos(window, HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
+    }
+    InvalidateRect(window, nullptr, TRUE);
+    return 0;
+}
+
+// Fill and text use the outer window size: with the border on they cover the
+// client area and clip at its edges.
+LRESULT OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    const RECT& measured = indicatorState.textRect;
+    const LONG width = measured.right - measured.left;
+    const LONG height = measured.bottom - measured.top;
+
+    RECT fill{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(indicatorState.backColor);
+    FillRect(dc, &fill, brush);
+    DeleteObject(brush);
+
+    SetTextColor(dc, indicatorState.textColor);
+    SetBkColor(dc, indicatorState.backColor);
+    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
+    RECT line{2, 0, width, height};
+    DrawTextA(dc, indicatorState.text, -1, &line, 0);
+    SelectObject(dc, previous);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT OnDestroy(HWND window) {
+    KillTimer(window, kIndicatorTimerId);
+    HookStop();
+    DeleteObject(indicatorState.font);
+    indicatorState.font = nullptr;
+    Shell_NotifyIconA(NIM_DELETE, &indicatorState.trayIcon);
+    PostQuitMessage(0);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate(window);
+        case WM_TIMER:
+            return OnTimer(window);
+        case WM_PAINT:
+            return OnPaint(window);
+        case WM_DESTROY:
+            return OnDestroy(window);
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+ATOM RegisterIndicatorClass() {
+    WNDCLASSA windowClass{};
+    windowClass.style = 0;
+    windowClass.lpfnWndProc = IndicatorWindowProc;
+    windowClass.hInstance = indicatorState.instance;
+    windowClass.hIcon = LoadIconA(indicatorState.instance, MAKEINTRESOURCEA(IDI_TAVIKAN));
+    windowClass.hCursor = nullptr;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kIndicatorClassName;
+    return RegisterClassA(&windowClass);
+}
+
+HWND CreateIndicatorWindow(DWORD extendedStyle) {
+    return CreateWindowExA(extendedStyle, kIndicatorClassName, kProductTitle,
+                           indicatorState.windowStyle, 10, 10, 10, 10, nullptr, nullptr,
+                           indicatorState.instance, nullptr);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// The keys of the settings file's section "MAIN" that the indicator reads and
+// writes, with the default each takes when it is missing or empty. "FONT" is
+// kept with the font record (settings/FontRecord.h).
+
+constexpr const char* kBorderKey = "BORDER";
+constexpr const char* kAlphaKey = "ALPHA";
+constexpr const char* kModeKey = "MODE";
+constexpr const char* kViewModeKey = "VIEW_MODE";
+constexpr const char* kFontColorKey = "FONT_COLOR";
+constexpr const char* kBackColorKey = "BACK_COLOR";
+constexpr const char* kOffsetXKey = "WINPOINT_X";
+constexpr const char* kOffsetYKey = "WINPOINT_Y";
+constexpr const char* kDateFormatKey = "DATE_FORMAT";
+
+constexpr int kDefaultBorder = 1;              // bordered
+constexpr int kDefaultAlphaCommand = 40036;    // 100 %, opaque
+constexpr int kDefaultDisplayMode = 1;         // Clock
+constexpr int kDefaultViewMode = 0;            // Corrected
+constexpr int kDefaultTextColor = 0;           // black
+constexpr int kDefaultBackColor = 0x00D9FFFF;  // red 255, green 255, blue 217
+constexpr int kDefaultOffsetX = 12;
+constexpr int kDefaultOffsetY = 15;

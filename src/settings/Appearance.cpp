@@ -1,0 +1,103 @@
+#include "settings/Appearance.h"
+
+#include <commdlg.h>
+
+#include <cstddef>
+
+#include "app/IndicatorState.h"
+#include "res/resource.h"
+#include "settings/FontRecord.h"
+#include "settings/Transparency.h"
+
+namespace {
+
+constexpr LONG kTallestCharacter = -171;  // lfHeight: character heights above 171 pixels are capped
+
+constexpr UINT kDisplayModeItems[] = {IDM_COORDINATES, IDM_CLOCK, IDM_RANGE};
+constexpr UINT kViewModeItems[] = {IDM_VIEW_CORRECTED, IDM_VIEW_ABSOLUTE};
+
+// The user's custom colours last for the run; they are never stored.
+COLORREF customColors[16] = {};
+
+void SetMenuItemEnabled(UINT command, bool enabled) {
+    EnableMenuItem(indicatorState.popupMenu, command,
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+// Greys the item whose index is the current choice; a choice outside the list greys none.
+template <std::size_t N>
+void MarkChoice(const UINT (&items)[N], int choice) {
+    for (std::size_t index = 0; index < N; ++index) {
+        SetMenuItemEnabled(items[index], static_cast<int>(index) != choice);
+    }
+}
+
+}  // namespace
+
+HFONT ChooseIndicatorFont() {
+    // The chooser works on a copy, so a cancel cannot touch the record.
+    LOGFONTA chosen = indicatorState.logFont;
+    CHOOSEFONTA choice{};
+    choice.lStructSize = sizeof choice;
+    choice.lpLogFont = &chosen;
+    choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+    choice.rgbColors = indicatorState.textColor;
+
+    HFONT result = indicatorState.font;
+    if (ChooseFontA(&choice)) {
+        if (chosen.lfHeight < kTallestCharacter) {
+            chosen.lfHeight = kTallestCharacter;
+        }
+        indicatorState.logFont = chosen;
+        result = CreateFontIndirectA(&indicatorState.logFont);
+        indicatorState.textColor = choice.rgbColors;
+    }
+    WriteIndicatorFont(indicatorSettings, indicatorState.logFont);
+    indicatorSettings.WriteInt(kSettingsSection, kFontColorKey,
+                               static_cast<int>(indicatorState.textColor));
+    return result;
+}
+
+void ChooseBackColor() {
+    CHOOSECOLORA choice{};
+    choice.lStructSize = sizeof choice;
+    choice.rgbResult = indicatorState.backColor;
+    choice.lpCustColors = customColors;
+    choice.Flags = CC_RGBINIT | CC_ANYCOLOR;
+    // After a cancel the colour stays the starting one.
+    if (ChooseColorA(&choice)) {
+        indicatorState.backColor = choice.rgbResult;
+    }
+    indicatorSettings.WriteInt(kSettingsSection, kBackColorKey,
+                               static_cast<int>(indicatorState.backColor));
+}
+
+void SetTransparency(HWND window, int command) {
+    indicatorState.alphaCommand = command;
+    if (indicatorState.layeredEntry != nullptr) {
+        const LayeredAttributes attributes = TransparencyFor(command, indicatorState.backColor);
+        indicatorState.layeredEntry(window, attributes.colorKey, attributes.alpha,
+                                    attributes.flags);
+    }
+    indicatorSettings.WriteInt(kSettingsSection, kAlphaKey, command);
+    for (int item = IDM_ALPHA_100; item <= IDM_ALPHA_BACKGROUND; ++item) {
+        SetMenuItemEnabled(static_cast<UINT>(item), true);
+    }
+    // Only an item of the group is greyed: a hand-edited value such as the
+    // identifier of Close must not disable another command.
+    if (command >= IDM_ALPHA_100 && command <= IDM_ALPHA_BACKGROUND) {
+        SetMenuItemEnabled(static_cast<UINT>(command), false);
+    }
+}
+
+void SetDisplayMode(int mode) {
+    indicatorState.displayMode = mode;
+    indicatorSettings.WriteInt(kSettingsSection, kModeKey, mode);
+    MarkChoice(kDisplayModeItems, mode);
+}
+
+void SetViewMode(int mode) {
+    indicatorState.viewMode = mode;
+    indicatorSettings.WriteInt(kSettingsSection, kViewModeKey, mode);
+    MarkChoice(kViewModeItems, mode);
+}

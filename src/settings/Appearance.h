@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+// The commands that change the indicator's looks and modes. Each stores its
+// change at once in the indicator's settings file, and the setters grey the
+// current choice of their menu group in the popup menu (enabling the others).
+
+// Runs the font chooser on the indicator's font record and text colour. On OK
+// the record (its character height capped at 171 pixels) and colour are taken
+// and a new font is returned; otherwise the current font. Either way "FONT"
+// and then "FONT_COLOR" are written.
+HFONT ChooseIndicatorFont();
+
+// Runs the colour chooser from the background colour, with custom colours kept
+// for the run. On OK the chosen colour is taken; either way "BACK_COLOR" is written.
+void ChooseBackColor();
+
+// Applies transparency command 40036 (opaque) to 40045 (alpha 30), or 40046
+// (background colour transparent), and writes "ALPHA".
+void SetTransparency(HWND window, int command);
+
+// 0 Coordinates, 1 Clock, 2 Range; writes "MODE". The mouse hook is the caller's.
+void SetDisplayMode(int mode);
+
+// 0 Corrected, 1 Absolute; writes "VIEW_MODE".
+void SetViewMode(int mode);

@@ -1,0 +1,179 @@
+// The transparency, display-mode and placement-mode setters: the window's
+// layered attributes, the keys written and the greyed menu items.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "app/IndicatorState.h"
+#include "res/resource.h"
+#include "settings/Appearance.h"
+
+namespace {
+
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class AppearanceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetIndicator(settings);
+        indicatorState.popupMenu = LoadPopupMenu();
+        const auto entry = reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleA("user32.dll"), "SetLayeredWindowAttributes"));
+        indicatorState.layeredEntry = reinterpret_cast<LayeredEntry>(entry);
+        ASSERT_NE(indicatorState.layeredEntry, nullptr);
+
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = PlainWindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "AppearanceTestWindow";
+        RegisterClassA(&windowClass);
+        window =
+            CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW, "AppearanceTestWindow", "", WS_POPUP,
+                            0, 0, 50, 20, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(window, nullptr);
+    }
+
+    void TearDown() override {
+        DestroyWindow(window);
+        UnregisterClassA("AppearanceTestWindow", GetModuleHandleA(nullptr));
+    }
+
+    struct Layered {
+        COLORREF key;
+        BYTE alpha;
+        DWORD flags;
+    };
+    Layered ReadLayered() const {
+        Layered layered{};
+        EXPECT_TRUE(
+            GetLayeredWindowAttributes(window, &layered.key, &layered.alpha, &layered.flags));
+        return layered;
+    }
+
+    std::vector<UINT> Greyed() const { return GreyedCommands(indicatorState.popupMenu); }
+
+    TempSettings settings;
+    HWND window = nullptr;
+};
+
+struct TransparencyCase {
+    int command;
+    BYTE alpha;
+    DWORD flags;  // LWA_COLORKEY means the colour key is the background colour
+    bool greysItself;
+};
+
+TEST_F(AppearanceTest, TransparencyAppliesStoresAndGreys) {
+    const TransparencyCase cases[] = {
+        {IDM_ALPHA_100, 255, LWA_ALPHA, true},
+        {IDM_ALPHA_90, 230, LWA_ALPHA, true},
+        {IDM_ALPHA_80, 205, LWA_ALPHA, true},
+        {IDM_ALPHA_70, 180, LWA_ALPHA, true},
+        {IDM_ALPHA_60, 155, LWA_ALPHA, true},
+        {IDM_ALPHA_50, 130, LWA_ALPHA, true},
+        {IDM_ALPHA_40, 105, LWA_ALPHA, true},
+        {IDM_ALPHA_30, 80, LWA_ALPHA, true},
+        {IDM_ALPHA_20, 55, LWA_ALPHA, true},
+        {IDM_ALPHA_10, 30, LWA_ALPHA, true},
+        {IDM_ALPHA_BACKGROUND, 0, LWA_COLORKEY, true},
+        // A hand-edited value: the formula modulo 256, no item greyed.
+        {5, 70, LWA_ALPHA, false},
+        // Close's identifier must not grey Close.
+        {IDM_CLOSE, static_cast<BYTE>(255 - 25 * (IDM_CLOSE - IDM_ALPHA_100)), LWA_ALPHA, false},
+    };
+    indicatorState.backColor = RGB(12, 34, 56);
+    for (const TransparencyCase& c : cases) {
+        SCOPED_TRACE("command " + std::to_string(c.command));
+        SetTransparency(window, c.command);
+
+        EXPECT_EQ(indicatorState.alphaCommand, c.command);
+        const Layered layered = ReadLayered();
+        EXPECT_EQ(layered.flags, c.flags);
+        if (c.flags == LWA_COLORKEY) {
+            EXPECT_EQ(layered.key, RGB(12, 34, 56));
+        } else {
+            EXPECT_EQ(layered.alpha, c.alpha);
+        }
+        EXPECT_EQ(settings.Read("ALPHA"), std::to_string(c.command));
+        const std::vector<UINT> greyed = Greyed();
+        if (c.greysItself) {
+            EXPECT_EQ(greyed, std::vector<UINT>{static_cast<UINT>(c.command)});
+        } else {
+            EXPECT_TRUE(greyed.empty());
+        }
+    }
+}
+
+TEST_F(AppearanceTest, AnAlphaItemEndsTheColourKey) {
+    SetTransparency(window, IDM_ALPHA_BACKGROUND);
+    ASSERT_EQ(ReadLayered().flags, static_cast<DWORD>(LWA_COLORKEY));
+    SetTransparency(window, IDM_ALPHA_50);
+    const Layered layered = ReadLayered();
+    EXPECT_EQ(layered.flags, static_cast<DWORD>(LWA_ALPHA));
+    EXPECT_EQ(layered.alpha, 130);
+}
+
+TEST_F(AppearanceTest, WithoutTheLayeredEntryOnlyTheWindowStaysAsItWas) {
+    indicatorState.layeredEntry(window, 0, 200, LWA_ALPHA);
+    indicatorState.layeredEntry = nullptr;
+    SetTransparency(window, IDM_ALPHA_10);
+
+    EXPECT_EQ(ReadLayered().alpha, 200);
+    EXPECT_EQ(indicatorState.alphaCommand, IDM_ALPHA_10);
+    EXPECT_EQ(settings.Read("ALPHA"), "40045");
+    EXPECT_EQ(Greyed(), std::vector<UINT>{IDM_ALPHA_10});
+}
+
+struct ModeCase {
+    int mode;
+    std::vector<UINT> greyed;
+};
+
+TEST_F(AppearanceTest, DisplayModeStoresAndGreys) {
+    const ModeCase cases[] = {
+        {0, {IDM_COORDINATES}},
+        {1, {IDM_CLOCK}},
+        {2, {IDM_RANGE}},
+        {5, {}},  // from a hand-edited file: kept, written back, nothing greyed
+        {-1, {}},
+    };
+    for (const ModeCase& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode));
+        SetDisplayMode(c.mode);
+        EXPECT_EQ(indicatorState.displayMode, c.mode);
+        EXPECT_EQ(settings.Read("MODE"), std::to_string(c.mode));
+        EXPECT_EQ(Greyed(), c.greyed);
+    }
+}
+
+TEST_F(AppearanceTest, ViewModeStoresAndGreys) {
+    const ModeCase cases[] = {
+        {1, {IDM_VIEW_ABSOLUTE}},
+        {0, {IDM_VIEW_CORRECTED}},
+        {2, {}},
+        {7, {}},
+    };
+    for (const ModeCase& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode));
+        SetViewMode(c.mode);
+        EXPECT_EQ(indicatorState.viewMode, c.mode);
+        EXPECT_EQ(settings.Read("VIEW_MODE"), std::to_string(c.mode));
+        EXPECT_EQ(Greyed(), c.greyed);
+    }
+}
+
+// Each group greys only its own items.
+TEST_F(AppearanceTest, GroupsKeepTheirOwnGrey) {
+    SetTransparency(window, IDM_ALPHA_50);
+    SetDisplayMode(2);
+    SetViewMode(1);
+    EXPECT_EQ(Greyed(), (std::vector<UINT>{IDM_RANGE, IDM_VIEW_ABSOLUTE, IDM_ALPHA_50}));
+    EXPECT_EQ(settings.KeysInOrder(), (std::vector<std::string>{"ALPHA", "MODE", "VIEW_MODE"}));
+}
+
+}  // namespace

@@ -1,0 +1,383 @@
+// The indicator window: creation, the tick, painting and destruction.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "app/IndicatorState.h"
+#include "app/IndicatorWindow.h"
+#include "settings/FontRecord.h"
+
+namespace {
+
+class IndicatorWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetIndicator(settings);
+        indicatorState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        indicatorState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        indicatorState.windowStyle = kBorderedStyle;
+        ASSERT_NE(RegisterIndicatorClass(), 0);
+    }
+
+    void TearDown() override {
+        Destroy();
+        UnregisterClassA(kIndicatorClassName, GetModuleHandleA(nullptr));
+    }
+
+    void Create(DWORD extendedStyle = kPlainExStyle) {
+        window = CreateIndicatorWindow(extendedStyle);
+        ASSERT_NE(window, nullptr);
+    }
+
+    void Destroy() {
+        if (window != nullptr && IsWindow(window)) {
+            DestroyWindow(window);
+        }
+        window = nullptr;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    void Tick() { SendMessageA(window, WM_TIMER, kIndicatorTimerId, 0); }
+
+    void TickAt(int x, int y) {
+        SetCursorPos(x, y);
+        Tick();
+    }
+
+    RECT WindowRect() const {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        return rect;
+    }
+
+    // Lets the system deliver paints and timer ticks for a while.
+    static void Pump(DWORD milliseconds) {
+        const DWORD start = GetTickCount();
+        MSG message;
+        while (GetTickCount() - start < milliseconds) {
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageA(&message);
+            }
+            Sleep(5);
+        }
+    }
+
+    TempSettings settings;
+    HWND window = nullptr;
+};
+
+LOGFONTA StoredTestFont() {
+    LOGFONTA font;
+    SetDefaultIndicatorFont(font);
+    font.lfHeight = -20;
+    font.lfWeight = FW_BOLD;
+    std::strcpy(font.lfFaceName, "Arial");
+    return font;
+}
+
+struct StoredLooksCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> values;
+    bool storeFont;
+    COLORREF textColor;
+    COLORREF backColor;
+    int offsetX;
+    int offsetY;
+    const char* dateFormat;
+    LONG fontHeight;
+    const char* fontFace;
+};
+
+TEST_F(IndicatorWindowTest, CreationReadsStoredLooks) {
+    const StoredLooksCase cases[] = {
+        {"no file", {}, false, 0, 0x00D9FFFF, 12, 15, "yyyy/MM/dd hh:mm:ss", -11, "Tahoma"},
+        {"stored",
+         {{"FONT_COLOR", "255"},
+          {"BACK_COLOR", "65280"},
+          {"WINPOINT_X", "-30"},
+          {"WINPOINT_Y", "40"},
+          {"DATE_FORMAT", "hh:mm"}},
+         true,
+         255,
+         65280,
+         -30,
+         40,
+         "hh:mm",
+         -20,
+         "Arial"},
+        {"empty values",
+         {{"FONT", ""},
+          {"FONT_COLOR", ""},
+          {"BACK_COLOR", ""},
+          {"WINPOINT_X", ""},
+          {"WINPOINT_Y", ""},
+          {"DATE_FORMAT", ""}},
+         false,
+         0,
+         0x00D9FFFF,
+         12,
+         15,
+         "yyyy/MM/dd hh:mm:ss",
+         -11,
+         "Tahoma"},
+    };
+    for (const StoredLooksCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings.Remove();
+        for (const auto& [key, value] : c.values) {
+            settings.Write(key, value);
+        }
+        if (c.storeFont) {
+            WriteIndicatorFont(indicatorSettings, StoredTestFont());
+        }
+        Create();
+
+        EXPECT_EQ(indicatorState.textColor, c.textColor);
+        EXPECT_EQ(indicatorState.backColor, c.backColor);
+        EXPECT_EQ(indicatorState.offsetX, c.offsetX);
+        EXPECT_EQ(indicatorState.offsetY, c.offsetY);
+        EXPECT_STREQ(clockFormatter.Format(), c.dateFormat);
+        EXPECT_EQ(indicatorState.logFont.lfHeight, c.fontHeight);
+        EXPECT_STREQ(indicatorState.logFont.lfFaceName, c.fontFace);
+        LOGFONTA made{};
+        ASSERT_NE(GetObjectA(indicatorState.font, sizeof made, &made), 0);
+        EXPECT_EQ(made.lfHeight, c.fontHeight);
+        EXPECT_STREQ(made.lfFaceName, c.fontFace);
+        // Creation only reads: nothing is written back.
+        EXPECT_EQ(settings.KeysInOrder().size(), c.values.size() + (c.storeFont ? 1 : 0));
+        Destroy();
+    }
+}
+
+TEST_F(IndicatorWindowTest, CreationPutsUpTheTrayIcon) {
+    Create();
+    const NOTIFYICONDATAA& icon = indicatorState.trayIcon;
+    EXPECT_EQ(icon.cbSize, 88u);
+    EXPECT_EQ(icon.hWnd, window);
+    EXPECT_EQ(icon.uID, 180u);
+    EXPECT_EQ(icon.uFlags, 7u);
+    EXPECT_EQ(icon.uCallbackMessage, 0x8064u);
+    EXPECT_NE(icon.hIcon, nullptr);
+    EXPECT_STREQ(icon.szTip, "Tavikan");
+    const char noTip[64 - 8] = {};
+    EXPECT_EQ(std::memcmp(icon.szTip + 8, noTip, sizeof noTip), 0);
+
+    NOTIFYICONDATAA probe = icon;
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon should be up";
+    // The window is created hidden; start-up shows it.
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
+TEST_F(IndicatorWindowTest, TickShowsCoordinatesBesideTheCursor) {
+    indicatorState.displayMode = kDisplayCoordinates;
+    Create();
+    TickAt(300, 200);
+
+    EXPECT_STREQ(indicatorState.text, "x:300 y:200");
+    const RECT measured = indicatorState.textRect;
+    EXPECT_EQ(measured.left, 0);
+    EXPECT_EQ(measured.top, 0);
+
+    // The text's extent in the indicator font, 4 pixels of room and a
+    // one-pixel border on each side.
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, indicatorState.text, std::strlen(indicatorState.text), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    EXPECT_EQ(measured.right, extent.cx + 6);
+    EXPECT_EQ(measured.bottom, extent.cy + 2);
+
+    const RECT rect = WindowRect();
+    EXPECT_EQ(rect.left, 312);
+    EXPECT_EQ(rect.top, 215);
+    EXPECT_EQ(rect.right - rect.left, measured.right);
+    EXPECT_EQ(rect.bottom - rect.top, measured.bottom);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // The same text measures the same on every tick.
+    TickAt(300, 200);
+    EXPECT_TRUE(EqualRect(&indicatorState.textRect, &measured));
+}
+
+TEST_F(IndicatorWindowTest, TickFollowsTheOffsetsAndPlacementMode) {
+    struct Case {
+        int offsetX, offsetY, viewMode, cursorX, cursorY, left, top;
+    };
+    const Case cases[] = {
+        {12, 15, kViewCorrected, 100, 100, 112, 115},
+        {-120, -40, kViewCorrected, 400, 300, 280, 260},
+        // Absolute placement keeps the plain offset even past the screen's edge.
+        {30, 30, kViewAbsolute, 1000, 700, 1030, 730},
+    };
+    indicatorState.displayMode = kDisplayCoordinates;
+    Create();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.cursorX) + "," + std::to_string(c.cursorY));
+        indicatorState.offsetX = c.offsetX;
+        indicatorState.offsetY = c.offsetY;
+        indicatorState.viewMode = c.viewMode;
+        TickAt(c.cursorX, c.cursorY);
+        const RECT rect = WindowRect();
+        EXPECT_EQ(rect.left, c.left);
+        EXPECT_EQ(rect.top, c.top);
+    }
+}
+
+// The border command and a missing transparency capability change the styles;
+// the measured size stays that of the bordered layered popup.
+TEST_F(IndicatorWindowTest, SizeDoesNotDependOnBorderOrTransparency) {
+    const std::pair<DWORD, DWORD> styles[] = {
+        {kBorderedStyle, kLayeredExStyle},
+        {kBorderlessStyle, kLayeredExStyle},
+        {kBorderlessStyle, kPlainExStyle},
+        {kBorderedStyle, kPlainExStyle},
+    };
+    indicatorState.displayMode = kDisplayCoordinates;
+    Create();
+    std::vector<SIZE> sizes;
+    for (const auto& [style, extendedStyle] : styles) {
+        SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
+        SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(extendedStyle));
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        ASSERT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_BORDER, style & WS_BORDER);
+        TickAt(500, 400);
+        const RECT rect = WindowRect();
+        sizes.push_back(SIZE{rect.right - rect.left, rect.bottom - rect.top});
+    }
+    for (const SIZE& size : sizes) {
+        EXPECT_EQ(size.cx, sizes.front().cx);
+        EXPECT_EQ(size.cy, sizes.front().cy);
+    }
+}
+
+TEST_F(IndicatorWindowTest, OpenDialogHoldsTheWindowWhileTheTextGoesOn) {
+    indicatorState.displayMode = kDisplayCoordinates;
+    Create();
+    TickAt(300, 200);
+    const RECT before = WindowRect();
+
+    indicatorState.dialogOpen = true;
+    ShowWindow(window, SW_HIDE);
+    TickAt(600, 500);
+    EXPECT_STREQ(indicatorState.text, "x:600 y:500");
+    EXPECT_FALSE(IsWindowVisible(window));
+    const RECT held = WindowRect();
+    EXPECT_EQ(held.left, before.left);
+    EXPECT_EQ(held.top, before.top);
+
+    indicatorState.dialogOpen = false;
+    Tick();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(WindowRect().left, 612);
+}
+
+TEST_F(IndicatorWindowTest, UnknownModeKeepsTheTextButStillMoves) {
+    indicatorState.displayMode = 7;
+    Create();
+    std::strcpy(indicatorState.text, "kept");
+    TickAt(300, 200);
+    EXPECT_STREQ(indicatorState.text, "kept");
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(WindowRect().left, 312);
+}
+
+TEST_F(IndicatorWindowTest, ClockTextFromTheFormat) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const std::string year = std::to_string(now.wYear);
+    struct Case {
+        std::string format;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"yyyy", year},
+        {"[yyyy]", "[" + year + "]"},
+        // The line holds 79 bytes: a longer expansion is cut there...
+        {std::string(99, 'x'), std::string(79, 'x')},
+        // ...or before a double-byte character that would not fit whole.
+        {std::string(78, 'x') + "\x82\xA0", std::string(78, 'x')},
+    };
+    indicatorState.displayMode = kDisplayClock;
+    Create();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.format);
+        clockFormatter.SetFormat(c.format.c_str());
+        Tick();
+        EXPECT_EQ(std::string(indicatorState.text), c.text);
+    }
+}
+
+TEST_F(IndicatorWindowTest, RangeBeforeAnyDragShowsZero) {
+    indicatorState.displayMode = kDisplayRange;
+    Create();
+    Tick();
+    EXPECT_STREQ(indicatorState.text, "size x:0 y:0");
+}
+
+TEST_F(IndicatorWindowTest, PaintFillsTheBackgroundAndDrawsTheText) {
+    const COLORREF back = RGB(32, 192, 64);
+    settings.Write("BACK_COLOR", static_cast<int>(back));
+    settings.Write("FONT_COLOR", static_cast<int>(RGB(128, 0, 128)));
+    indicatorState.displayMode = kDisplayCoordinates;
+    Create();
+    TickAt(200, 300);
+    UpdateWindow(window);
+    Pump(300);
+
+    const RECT rect = WindowRect();
+    HDC screen = GetDC(nullptr);
+    int backPixels = 0;
+    int otherPixels = 0;
+    int whitePixels = 0;
+    // The client area: one pixel of border on each side.
+    for (LONG y = rect.top + 1; y < rect.bottom - 1; ++y) {
+        for (LONG x = rect.left + 1; x < rect.right - 1; ++x) {
+            const COLORREF pixel = GetPixel(screen, x, y);
+            if (pixel == back) {
+                ++backPixels;
+            } else if (pixel == RGB(255, 255, 255)) {
+                ++whitePixels;
+            } else {
+                ++otherPixels;
+            }
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(backPixels, 0);
+    EXPECT_GT(otherPixels, 0) << "no text drawn";
+    EXPECT_EQ(whitePixels, 0) << "the class background shows through";
+}
+
+TEST_F(IndicatorWindowTest, DestroyEndsTheRun) {
+    const std::pair<const char*, UINT> ways[] = {{"close", WM_CLOSE}, {"destroy", WM_DESTROY}};
+    for (const auto& [name, message] : ways) {
+        SCOPED_TRACE(name);
+        Create();
+        HFONT font = indicatorState.font;
+        NOTIFYICONDATAA probe = indicatorState.trayIcon;
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+
+        SendMessageA(window, message, 0, 0);
+
+        EXPECT_EQ(GetObjectType(font), 0u) << "font not deleted";
+        EXPECT_EQ(indicatorState.font, nullptr);
+        EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "tray icon still up";
+        MSG quit{};
+        ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(quit.wParam, 0u);
+        Destroy();
+    }
+}
+
+}  // namespace

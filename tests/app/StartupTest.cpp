@@ -1,0 +1,199 @@
+// Start-up: the single-instance lock, and a whole run of the indicator in
+// this process, looked at from a thread timer inside its message loop.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "app/IndicatorState.h"
+#include "app/IndicatorWindow.h"
+#include "app/Startup.h"
+#include "res/resource.h"
+
+namespace {
+
+TEST(SingleInstanceLock, SecondTakerIsRefused) {
+    HANDLE other = CreateMutexA(nullptr, FALSE, "saru");
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(TakeSingleInstanceLock());
+    CloseHandle(other);
+
+    EXPECT_TRUE(TakeSingleInstanceLock());
+    // The lock is released for ownership but its name stays while the process runs.
+    HANDLE probe = OpenMutexA(SYNCHRONIZE, FALSE, "saru");
+    ASSERT_NE(probe, nullptr);
+    EXPECT_EQ(WaitForSingleObject(probe, 0), WAIT_OBJECT_0) << "the lock is still owned";
+    ReleaseMutex(probe);
+    CloseHandle(probe);
+    EXPECT_FALSE(TakeSingleInstanceLock());
+}
+
+// What the run looked like from inside its loop.
+struct Observed {
+    bool found = false;
+    DWORD style = 0;
+    DWORD extendedStyle = 0;
+    std::string title;
+    COLORREF colorKey = 0;
+    BYTE alpha = 0;
+    DWORD layeredFlags = 0;
+    std::vector<UINT> greyed;
+};
+
+Observed observed;
+
+BOOL CALLBACK FindIndicator(HWND window, LPARAM found) {
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == kIndicatorClassName) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Runs once inside the indicator's loop: records what start-up left and
+// closes the indicator as the system would.
+void CALLBACK ObserveAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND window = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindIndicator, reinterpret_cast<LPARAM>(&window));
+    if (window == nullptr) {
+        PostQuitMessage(99);
+        return;
+    }
+    observed.found = true;
+    observed.style = GetWindowLongA(window, GWL_STYLE);
+    observed.extendedStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    char title[32] = {};
+    GetWindowTextA(window, title, sizeof title);
+    observed.title = title;
+    GetLayeredWindowAttributes(window, &observed.colorKey, &observed.alpha, &observed.layeredFlags);
+    observed.greyed = GreyedCommands(indicatorState.popupMenu);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+class StartupTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetIndicator(settings);
+        observed = Observed{};
+    }
+    void TearDown() override { UnregisterClassA(kIndicatorClassName, GetModuleHandleA(nullptr)); }
+
+    int Run() {
+        const UINT_PTR timer = SetTimer(nullptr, 0, 100, ObserveAndClose);
+        const int exitCode = RunIndicator(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+        KillTimer(nullptr, timer);
+        return exitCode;
+    }
+
+    TempSettings settings;
+};
+
+constexpr DWORD kStyleBits = WS_POPUP | WS_BORDER | WS_SYSMENU;
+
+TEST_F(StartupTest, FirstStartWithoutFile) {
+    ASSERT_EQ(Run(), 0);
+    ASSERT_TRUE(observed.found);
+    EXPECT_EQ(observed.title, "Tavikan");
+    EXPECT_EQ(observed.style & kStyleBits, kBorderedStyle & kStyleBits);
+    EXPECT_EQ(observed.extendedStyle & kLayeredExStyle, kLayeredExStyle);
+    EXPECT_EQ(observed.layeredFlags, static_cast<DWORD>(LWA_ALPHA));
+    EXPECT_EQ(observed.alpha, 255);
+    EXPECT_EQ(observed.greyed, (std::vector<UINT>{IDM_CLOCK, IDM_VIEW_CORRECTED, IDM_ALPHA_100}));
+
+    // ALPHA, MODE and VIEW_MODE written back, in that order, and nothing else.
+    EXPECT_EQ(settings.KeysInOrder(), (std::vector<std::string>{"ALPHA", "MODE", "VIEW_MODE"}));
+    EXPECT_EQ(settings.Read("ALPHA"), "40036");
+    EXPECT_EQ(settings.Read("MODE"), "1");
+    EXPECT_EQ(settings.Read("VIEW_MODE"), "0");
+
+    EXPECT_EQ(indicatorState.screenWidth, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(indicatorState.screenHeight, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_NE(indicatorState.layeredEntry, nullptr);
+}
+
+struct StoredStartCase {
+    const char* name;
+    const char* border;
+    const char* alpha;
+    const char* mode;
+    const char* viewMode;
+    bool bordered;
+    BYTE alphaValue;
+    DWORD layeredFlags;
+    std::vector<UINT> greyed;
+};
+
+TEST_F(StartupTest, StartsInTheStoredState) {
+    const StoredStartCase cases[] = {
+        {"no border, 50 %, coordinates, absolute",
+         "0",
+         "40041",
+         "0",
+         "1",
+         false,
+         130,
+         LWA_ALPHA,
+         {IDM_COORDINATES, IDM_VIEW_ABSOLUTE, IDM_ALPHA_50}},
+        {"border 5, background transparent, range",
+         "5",
+         "40046",
+         "2",
+         "0",
+         true,
+         0,
+         LWA_COLORKEY,
+         {IDM_RANGE, IDM_VIEW_CORRECTED, IDM_ALPHA_BACKGROUND}},
+        {"values outside their lists", "1", "5", "5", "9", true, 70, LWA_ALPHA, {}},
+    };
+    for (const StoredStartCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetIndicator(settings);
+        observed = Observed{};
+        settings.Remove();
+        settings.Write("BORDER", c.border);
+        settings.Write("BACK_COLOR", static_cast<int>(RGB(1, 2, 3)));
+        settings.Write("ALPHA", c.alpha);
+        settings.Write("MODE", c.mode);
+        settings.Write("VIEW_MODE", c.viewMode);
+
+        ASSERT_EQ(Run(), 0);
+        ASSERT_TRUE(observed.found);
+        EXPECT_EQ(observed.style & kStyleBits,
+                  (c.bordered ? kBorderedStyle : kBorderlessStyle) & kStyleBits);
+        EXPECT_EQ(observed.layeredFlags, c.layeredFlags);
+        if (c.layeredFlags == LWA_COLORKEY) {
+            EXPECT_EQ(observed.colorKey, RGB(1, 2, 3));
+        } else {
+            EXPECT_EQ(observed.alpha, c.alphaValue);
+        }
+        EXPECT_EQ(observed.greyed, c.greyed);
+        // Written back unchanged.
+        EXPECT_EQ(settings.Read("ALPHA"), c.alpha);
+        EXPECT_EQ(settings.Read("MODE"), c.mode);
+        EXPECT_EQ(settings.Read("VIEW_MODE"), c.viewMode);
+        EXPECT_EQ(settings.Read("BORDER"), c.border);
+        UnregisterClassA(kIndicatorClassName, GetModuleHandleA(nullptr));
+    }
+}
+
+TEST_F(StartupTest, RefusedClassEndsQuietly) {
+    WNDCLASSA taken{};
+    taken.lpfnWndProc = DefWindowProcA;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = kIndicatorClassName;
+    ASSERT_NE(RegisterClassA(&taken), 0);
+
+    EXPECT_EQ(Run(), 0);
+    EXPECT_FALSE(observed.found);
+    EXPECT_FALSE(settings.Exists());
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+}  // namespace
