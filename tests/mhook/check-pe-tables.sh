@@ -2,7 +2,8 @@
 # check-pe-tables.sh OBJDUMP MHOOK_DLL PROGRAM
 # MHook.dll must export ordinals 1..5 and no names and import only system DLLs
 # (a lost -static shows up as libgcc, libstdc++ or libwinpthread); a program
-# linked against its import library must import exactly those five ordinals.
+# linked against its import library must import exactly those five ordinals and
+# otherwise only system DLLs.
 objdump=$1
 dll=$2
 program=$3
@@ -20,18 +21,26 @@ ordinals=$(printf '%s\n' "$dll_tables" | sed -n 's/^[[:space:]]*\[ *[0-9]*\] +ba
 names=$(printf '%s\n' "$dll_tables" | sed -n 's/^[[:space:]]*\[Name Pointer\/Ordinal\] Table[[:space:]]*//p')
 [ "$names" = "00000000" ] || fail "MHook.dll exports '$names' names, expected none"
 
-dll_imports=$(printf '%s\n' "$dll_tables" | sed -n 's/^[[:space:]]*DLL Name: //p')
-[ -n "$dll_imports" ] || fail "no import table found in MHook.dll"
-for imported in $dll_imports; do
-    case $(printf '%s' "$imported" | tr '[:upper:]' '[:lower:]') in
-        kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | msvcrt.dll | ntdll.dll) ;;
-        *) fail "MHook.dll imports $imported, which is not a system DLL" ;;
-    esac
-done
+# check_system_imports FILE TABLES [EXTRA]: every imported DLL is a system DLL (or EXTRA).
+check_system_imports() {
+    imports=$(printf '%s\n' "$2" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    [ -n "$imports" ] || fail "no import table found in $1"
+    for imported in $imports; do
+        case $(printf '%s' "$imported" | tr '[:upper:]' '[:lower:]') in
+            kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | msvcrt.dll | ntdll.dll) ;;
+            comdlg32.dll | shell32.dll | comctl32.dll | ole32.dll | shlwapi.dll) ;;
+            "$3") ;;
+            *) fail "$1 imports $imported, which is not a system DLL" ;;
+        esac
+    done
+}
+check_system_imports MHook.dll "$dll_tables" ""
+program_tables=$("$objdump" -p "$program") || { echo "FAIL: cannot read $program" >&2; exit 1; }
+check_system_imports "$(basename "$program")" "$program_tables" mhook.dll
 
 # The program's entries under "DLL Name: MHook.dll", up to the next blank line.
 # An import by ordinal shows as "<vma> <ordinal> <none>", one by name with its name.
-program_imports=$("$objdump" -p "$program" | awk '
+program_imports=$(printf '%s\n' "$program_tables" | awk '
     /DLL Name:/ { inside = ($3 == "MHook.dll"); next }
     inside && NF == 0 { inside = 0 }
     inside && $1 != "vma:" { print }')
