@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 #include "app/IndicatorText.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsFile.h"
 #include "text/DateFormat.h"
 

@@ -1,8 +1,8 @@
 #include "app/IndicatorText.h"
 
+#include "app/IntRange.h"
 #include <cinttypes>
 #include <cstdio>
-#include <limits>
 
 #include "text/CodePage.h"
 
@@ -44,16 +44,6 @@ void WriteRange(IndicatorTextSources& sources, char* text) {
     std::snprintf(text, kIndicatorTextSize, "size x:%" PRId64 " y:%" PRId64, width, height);
 }
 
-int Saturate(std::int64_t value) {
-    if (value > std::numeric_limits<int>::max()) {
-        return std::numeric_limits<int>::max();
-    }
-    if (value < std::numeric_limits<int>::min()) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(value);
-}
-
 }  // namespace
 
 ScreenPoint UnpackDragPoint(std::int64_t packed) {
@@ -89,5 +79,5 @@ IndicatorSize MeasureIndicator(int textWidth, int textHeight, const FrameInsets&
     // 4 pixels of room right of the text, then the frame on each side.
     const std::int64_t width = std::int64_t{textWidth} + 4 + frame.left + frame.right;
     const std::int64_t height = std::int64_t{textHeight} + frame.top + frame.bottom;
-    return IndicatorSize{Saturate(width), Saturate(height)};
+    return IndicatorSize{HoldInIntRange(width), HoldInIntRange(height)};
 }

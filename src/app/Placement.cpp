@@ -1,37 +1,25 @@
 #include "app/Placement.h"
 
+#include "app/IntRange.h"
 #include <cstdint>
-#include <limits>
 
 namespace {
 
 constexpr std::int64_t kMargin = 2;  // gap kept to the screen edges and to the cursor
-
-// Offsets come from a hand-editable file, so sums are taken in 64 bits and
-// held at the ends of the int range rather than wrapped.
-int Saturate(std::int64_t value) {
-    if (value > std::numeric_limits<int>::max()) {
-        return std::numeric_limits<int>::max();
-    }
-    if (value < std::numeric_limits<int>::min()) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(value);
-}
 
 // Keeps the window on the screen on the side the offset points to; the other
 // edge is left free.
 int CorrectedX(std::int64_t px, std::int64_t ox, std::int64_t cx, std::int64_t screenWidth) {
     if (ox > 0) {
         if (px + ox + cx < screenWidth - kMargin) {
-            return Saturate(px + ox);
+            return HoldInIntRange(px + ox);
         }
-        return Saturate(screenWidth - cx - kMargin);
+        return HoldInIntRange(screenWidth - cx - kMargin);
     }
     if (px + ox < kMargin) {
         return static_cast<int>(kMargin);
     }
-    return Saturate(px + ox);
+    return HoldInIntRange(px + ox);
 }
 
 // Like CorrectedX, but a window pushed back onto the screen that would reach
@@ -39,19 +27,19 @@ int CorrectedX(std::int64_t px, std::int64_t ox, std::int64_t cx, std::int64_t s
 int CorrectedY(std::int64_t py, std::int64_t oy, std::int64_t cy, std::int64_t screenHeight) {
     if (oy > 0) {
         if (py + oy + cy < screenHeight - kMargin) {
-            return Saturate(py + oy);
+            return HoldInIntRange(py + oy);
         }
-        const int clamped = Saturate(screenHeight - cy - kMargin);
+        const int clamped = HoldInIntRange(screenHeight - cy - kMargin);
         if (clamped <= py) {
-            return Saturate(py - cy - kMargin);  // above the cursor
+            return HoldInIntRange(py - cy - kMargin);  // above the cursor
         }
         return clamped;
     }
     if (py + oy >= kMargin) {
-        return Saturate(py + oy);
+        return HoldInIntRange(py + oy);
     }
     if (py <= cy + kMargin) {
-        return Saturate(py + kMargin);  // below the cursor
+        return HoldInIntRange(py + kMargin);  // below the cursor
     }
     return static_cast<int>(kMargin);
 }
@@ -70,14 +58,14 @@ IndicatorPosition PlaceIndicator(int px, int py, int ox, int oy, int cx, int cy,
         position.x = CorrectedX(px, ox, cx, screenWidth);
         position.y = CorrectedY(py, oy, cy, screenHeight);
     } else {
-        position.x = Saturate(std::int64_t{px} + ox);
-        position.y = Saturate(std::int64_t{py} + oy);
+        position.x = HoldInIntRange(std::int64_t{px} + ox);
+        position.y = HoldInIntRange(std::int64_t{py} + oy);
     }
     // Never under the cursor, edges included: step just below and right of it,
     // even if that leaves the screen.
     if (Covers(position.x, position.y, cx, cy, px, py)) {
-        position.x = Saturate(px + kMargin);
-        position.y = Saturate(py + kMargin);
+        position.x = HoldInIntRange(px + kMargin);
+        position.y = HoldInIntRange(py + kMargin);
     }
     return position;
 }

@@ -1,20 +1,6 @@
 #include "dialogs/SampleDrag.h"
 
-#include <climits>
-
-namespace {
-
-int HoldInIntRange(long long value) {
-    if (value < INT_MIN) {
-        return INT_MIN;
-    }
-    if (value > INT_MAX) {
-        return INT_MAX;
-    }
-    return static_cast<int>(value);
-}
-
-}  // namespace
+#include "app/IntRange.h"
 
 PixelPoint SamplePositionForOffsets(PixelPoint offsets) {
     return {HoldInIntRange(static_cast<long long>(offsets.x) + kPointerOrigin.x),

@@ -4,18 +4,12 @@
 
 #include "dialogs/SampleDrag.h"
 #include "res/resource.h"
+#include "settings/SettingsKeys.h"
 
 SettingsDialog settingsDialog;
 
 namespace {
 
-constexpr const char* kDateFormatKey = "DATE_FORMAT";
-constexpr const char* kOffsetXKey = "WINPOINT_X";
-constexpr const char* kOffsetYKey = "WINPOINT_Y";
-constexpr const char* kTextColorKey = "FONT_COLOR";
-constexpr const char* kBackColorKey = "BACK_COLOR";
-constexpr COLORREF kDefaultTextColor = 0;
-constexpr COLORREF kDefaultBackColor = 0x00D9FFFF;
 // The Clock formatter holds at most this many bytes; a double-byte
 // character counts as two.
 constexpr int kDateFormatLimit = 99;
@@ -95,7 +89,7 @@ bool SettingsDialog::OnInit(WPARAM, LPARAM) {
         SetWindowLongPtrA(sample, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SampleProc)));
 
     textColor = static_cast<COLORREF>(
-        settingsFile.ReadInt(kSettingsSection, kTextColorKey, kDefaultTextColor));
+        settingsFile.ReadInt(kSettingsSection, kFontColorKey, kDefaultTextColor));
     backColor = static_cast<COLORREF>(
         settingsFile.ReadInt(kSettingsSection, kBackColorKey, kDefaultBackColor));
 

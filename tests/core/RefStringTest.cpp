@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "ByteText.h"
 #include "text/CodePage.h"
 #include "text/RefString.h"
 
@@ -14,28 +15,6 @@ namespace {
 void Assign(RefString& s, const std::string& text) {
     s.Reserve(static_cast<int>(text.size()));
     std::memcpy(s.data(), text.c_str(), text.size() + 1);
-}
-
-bool ShiftJisCodePage() {
-    return IsLeadByte(0x81);
-}
-
-// Shows a byte text in a test name: printable ASCII as it is, other bytes
-// (Shift-JIS among them) and characters that test lists trip over as %XX.
-std::string Visible(const char* text) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string shown;
-    for (const char* p = text; *p != '\0'; ++p) {
-        const auto c = static_cast<unsigned char>(*p);
-        if (c >= 0x20 && c < 0x7F && std::strchr(";%\\[]#\"$", c) == nullptr) {
-            shown += static_cast<char>(c);
-        } else {
-            shown += '%';
-            shown += kHex[c >> 4];
-            shown += kHex[c & 0xF];
-        }
-    }
-    return shown;
 }
 
 struct CapacityCase {
