@@ -1,0 +1,174 @@
+#include "IndicatorPicture.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "WaitFor.h"
+
+namespace {
+
+constexpr DWORD kBorderedStyle = 0x80880000;     // WS_POPUP | WS_BORDER | WS_SYSMENU
+constexpr DWORD kIndicatorExStyle = 0x00080088;  // layered, tool window, top-most
+
+// A 32-bit top-down memory bitmap selected into its own device context.
+class Canvas {
+  public:
+    Canvas(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~Canvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Dc() const { return dc_; }
+
+    Picture Pixels() const {
+        GdiFlush();
+        Picture picture;
+        picture.width = width_;
+        picture.height = height_;
+        const auto* source = static_cast<const std::uint32_t*>(bits_);
+        picture.pixels.assign(source, source + static_cast<size_t>(width_) * height_);
+        for (std::uint32_t& pixel : picture.pixels) {
+            pixel &= 0x00FFFFFF;
+        }
+        return picture;
+    }
+
+  private:
+    int width_;
+    int height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    void* bits_ = nullptr;
+};
+
+std::string Hex(std::uint32_t value) {
+    std::ostringstream out;
+    out << "0x" << std::hex << value;
+    return out.str();
+}
+
+// Equal, or where they first differ and how much.
+testing::AssertionResult SamePicture(const Picture& expected, const Picture& seen) {
+    if (expected.width != seen.width || expected.height != seen.height) {
+        return testing::AssertionFailure()
+               << "size " << seen.width << "x" << seen.height << ", expected " << expected.width
+               << "x" << expected.height;
+    }
+    size_t differing = 0;
+    size_t first = 0;
+    for (size_t i = 0; i < expected.pixels.size(); ++i) {
+        if (expected.pixels[i] != seen.pixels[i] && differing++ == 0) {
+            first = i;
+        }
+    }
+    if (differing == 0) {
+        return testing::AssertionSuccess();
+    }
+    const int x = static_cast<int>(first % expected.width);
+    const int y = static_cast<int>(first / expected.width);
+    return testing::AssertionFailure()
+           << differing << " of " << expected.pixels.size() << " pixels differ; first at (" << x
+           << "," << y << "): seen " << Hex(seen.pixels[first]) << ", expected "
+           << Hex(expected.pixels[first]);
+}
+
+}  // namespace
+
+LOGFONTA DefaultIndicatorFont() {
+    LOGFONTA font{};
+    font.lfHeight = -11;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    std::strcpy(font.lfFaceName, "Tahoma");
+    return font;
+}
+
+IndicatorLook DefaultLook() {
+    return IndicatorLook{DefaultIndicatorFont(), 0, 0x00D9FFFF};
+}
+
+SIZE MeasureWindowFor(const std::string& text, const LOGFONTA& logFont) {
+    HDC screen = GetDC(nullptr);
+    HFONT font = CreateFontIndirectA(&logFont);
+    HGDIOBJ previous = SelectObject(screen, font);
+    RECT rect{0, 0, 0, 0};
+    DrawTextA(screen, text.c_str(), -1, &rect, DT_CALCRECT);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    rect.right += 4;
+    AdjustWindowRectEx(&rect, kBorderedStyle, FALSE, kIndicatorExStyle);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+Picture RenderClientArea(const std::string& text, const IndicatorLook& look, SIZE outer,
+                         SIZE client) {
+    Canvas canvas(client.cx, client.cy);
+    HDC dc = canvas.Dc();
+    RECT fill{0, 0, outer.cx, outer.cy};
+    HBRUSH brush = CreateSolidBrush(look.backColor);
+    FillRect(dc, &fill, brush);
+    DeleteObject(brush);
+    SetTextColor(dc, look.textColor);
+    SetBkColor(dc, look.backColor);
+    HFONT font = CreateFontIndirectA(&look.font);
+    HGDIOBJ previous = SelectObject(dc, font);
+    RECT textRect{2, 0, outer.cx, outer.cy};
+    DrawTextA(dc, text.c_str(), -1, &textRect, 0);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    return canvas.Pixels();
+}
+
+Picture CaptureScreen(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    Canvas canvas(width, height);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas.Dc(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return canvas.Pixels();
+}
+
+testing::AssertionResult ShowsText(HWND window, const std::string& text, const IndicatorLook& look,
+                                   DWORD timeoutMs) {
+    testing::AssertionResult last = testing::AssertionFailure() << "nothing captured";
+    RECT windowRect{};
+    WaitFor(timeoutMs, [&] {
+        RECT client{};
+        GetWindowRect(window, &windowRect);
+        GetClientRect(window, &client);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        const SIZE outer{windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
+        const SIZE clientSize{client.right, client.bottom};
+        if (clientSize.cx <= 0 || clientSize.cy <= 0) {
+            return false;
+        }
+        const RECT onScreen{origin.x, origin.y, origin.x + clientSize.cx, origin.y + clientSize.cy};
+        last =
+            SamePicture(RenderClientArea(text, look, outer, clientSize), CaptureScreen(onScreen));
+        return static_cast<bool>(last);
+    });
+    if (!last) {
+        last << " (text \"" << text << "\", window " << windowRect.right - windowRect.left << "x"
+             << windowRect.bottom - windowRect.top << " at " << windowRect.left << ","
+             << windowRect.top << ")";
+    }
+    return last;
+}

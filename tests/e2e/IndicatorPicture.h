@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// How the indicator draws: font and colours as tavi.ini gives them.
+struct IndicatorLook {
+    LOGFONTA font;
+    COLORREF textColor;
+    COLORREF backColor;
+};
+
+// Tahoma -11, Shift-JIS character set; black on 0x00D9FFFF.
+LOGFONTA DefaultIndicatorFont();
+IndicatorLook DefaultLook();
+
+// The outer window size for a text: its extent in the font, 4 pixels more on
+// the right, then the frame of a bordered layered tool popup.
+SIZE MeasureWindowFor(const std::string& text, const LOGFONTA& font);
+
+// Pixels as 0x00RRGGBB, row by row from the top.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+// What the indicator's paint puts into its client area: the outer size filled
+// with the background, the text drawn into (2, 0, outer width, outer height).
+Picture RenderClientArea(const std::string& text, const IndicatorLook& look, SIZE outer,
+                         SIZE client);
+
+Picture CaptureScreen(const RECT& area);
+
+// Waits until the window's client area on the screen shows the text as the
+// indicator paints it; otherwise says where the last capture differed.
+testing::AssertionResult ShowsText(HWND window, const std::string& text, const IndicatorLook& look,
+                                   DWORD timeoutMs);
