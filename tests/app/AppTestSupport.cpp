@@ -1,24 +1,12 @@
 #include "AppTestSupport.h"
 
 #include <fstream>
-#include <sstream>
 
+#include "WindowSearch.h"
 #include "app/IndicatorState.h"
 #include "res/resource.h"
 
 namespace {
-
-int folderCount = 0;
-
-BOOL CALLBACK RememberDialog(HWND window, LPARAM found) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770" && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 void CollectGreyed(HMENU menu, std::vector<UINT>& greyed) {
     const int count = GetMenuItemCount(menu);
@@ -38,33 +26,12 @@ DialogCloser* activeCloser = nullptr;
 
 }  // namespace
 
-TempSettings::TempSettings() {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::ostringstream name;
-    name << temp << "tavikan-app-" << GetCurrentProcessId() << "-" << ++folderCount;
-    folder = name.str();
-    CreateDirectoryA(folder.c_str(), nullptr);
-    path = folder + "\\tavi.ini";
-}
-
-TempSettings::~TempSettings() {
-    DeleteFileA(path.c_str());
-    RemoveDirectoryA(folder.c_str());
-}
-
 void TempSettings::Write(const char* key, const char* value) const {
     WritePrivateProfileStringA("MAIN", key, value, path.c_str());
 }
 
 void TempSettings::Write(const char* key, int value) const {
     Write(key, std::to_string(value).c_str());
-}
-
-std::string TempSettings::Read(const char* key) const {
-    char value[1024] = {};
-    GetPrivateProfileStringA("MAIN", key, "<missing>", value, sizeof value, path.c_str());
-    return value;
 }
 
 std::vector<std::string> TempSettings::KeysInOrder() const {
@@ -80,14 +47,6 @@ std::vector<std::string> TempSettings::KeysInOrder() const {
     return keys;
 }
 
-bool TempSettings::Exists() const {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void TempSettings::Remove() const {
-    DeleteFileA(path.c_str());
-}
-
 void ResetIndicator(const TempSettings& settings) {
     indicatorState = IndicatorState{};
     indicatorState.instance = GetModuleHandleA(nullptr);
@@ -98,20 +57,16 @@ HMENU LoadPopupMenu() {
     return GetSubMenu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU)), 0);
 }
 
-bool IsGreyed(HMENU menu, UINT command) {
-    return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_GRAYED) != 0;
-}
-
 std::vector<UINT> GreyedCommands(HMENU menu) {
     std::vector<UINT> greyed;
     CollectGreyed(menu, greyed);
     return greyed;
 }
 
-HWND FindThreadDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), RememberDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
+void DiscardMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
 }
 
 DialogCloser::DialogCloser(int button, std::function<void(HWND)> prepare)
@@ -132,7 +87,7 @@ void CALLBACK DialogCloser::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void DialogCloser::TryClose() {
-    HWND dialog = FindThreadDialog();
+    HWND dialog = FindVisibleDialog(GetCurrentThreadId());
     if (pressed || dialog == nullptr) {
         return;
     }

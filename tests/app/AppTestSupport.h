@@ -6,29 +6,27 @@
 #include <string>
 #include <vector>
 
+#include "MainSection.h"
+#include "TempFolder.h"
+
 // A settings file in a fresh folder of its own, removed afterwards. The
 // indicator's settings are resolved to it, so no test touches "tavi.ini"
 // beside the test program.
 class TempSettings {
   public:
-    TempSettings();
-    ~TempSettings();
-    TempSettings(const TempSettings&) = delete;
-    TempSettings& operator=(const TempSettings&) = delete;
-
     const std::string& Path() const { return path; }
     void Write(const char* key, const char* value) const;
     void Write(const char* key, int value) const;
     // The value of a key of "MAIN", or "<missing>".
-    std::string Read(const char* key) const;
+    std::string Read(const char* key) const { return ReadMainValue(path, key); }
     // The keys of the file in the order of their lines.
     std::vector<std::string> KeysInOrder() const;
-    bool Exists() const;
-    void Remove() const;  // the file, not the folder
+    bool Exists() const { return FileExists(path); }
+    void Remove() const { DeleteFileA(path.c_str()); }  // the file, not the folder
 
   private:
-    std::string folder;
-    std::string path;
+    TempFolder folder;
+    std::string path = folder.FilePath("tavi.ini");
 };
 
 // A clean indicator record whose settings go to the given file.
@@ -36,9 +34,11 @@ void ResetIndicator(const TempSettings& settings);
 
 // The tray popup menu, loaded from this program's menu resource 109.
 HMENU LoadPopupMenu();
-bool IsGreyed(HMENU menu, UINT command);
 // Every greyed command of the menu and its submenus, in menu order.
 std::vector<UINT> GreyedCommands(HMENU menu);
+
+// Clears this thread's message queue.
+void DiscardMessages();
 
 // Closes the next dialog box this thread shows: a thread timer, which the
 // dialog's own modal loop runs, finds the box, hands it to prepare and then
@@ -61,6 +61,3 @@ class DialogCloser {
     UINT_PTR timer = 0;
     bool pressed = false;
 };
-
-// The visible dialog box of this thread, or null.
-HWND FindThreadDialog();

@@ -130,39 +130,32 @@ TEST_F(AppearanceTest, WithoutTheLayeredEntryOnlyTheWindowStaysAsItWas) {
 }
 
 struct ModeCase {
+    void (*set)(int);
+    const char* key;
+    int IndicatorState::*field;
     int mode;
     std::vector<UINT> greyed;
 };
 
-TEST_F(AppearanceTest, DisplayModeStoresAndGreys) {
+// Display mode, then placement mode; a value from a hand-edited file is kept
+// and written back with nothing greyed.
+TEST_F(AppearanceTest, ModesStoreAndGrey) {
     const ModeCase cases[] = {
-        {0, {IDM_COORDINATES}},
-        {1, {IDM_CLOCK}},
-        {2, {IDM_RANGE}},
-        {5, {}},  // from a hand-edited file: kept, written back, nothing greyed
-        {-1, {}},
+        {SetDisplayMode, "MODE", &IndicatorState::displayMode, 0, {IDM_COORDINATES}},
+        {SetDisplayMode, "MODE", &IndicatorState::displayMode, 1, {IDM_CLOCK}},
+        {SetDisplayMode, "MODE", &IndicatorState::displayMode, 2, {IDM_RANGE}},
+        {SetDisplayMode, "MODE", &IndicatorState::displayMode, 5, {}},
+        {SetDisplayMode, "MODE", &IndicatorState::displayMode, -1, {}},
+        {SetViewMode, "VIEW_MODE", &IndicatorState::viewMode, 1, {IDM_VIEW_ABSOLUTE}},
+        {SetViewMode, "VIEW_MODE", &IndicatorState::viewMode, 0, {IDM_VIEW_CORRECTED}},
+        {SetViewMode, "VIEW_MODE", &IndicatorState::viewMode, 2, {}},
+        {SetViewMode, "VIEW_MODE", &IndicatorState::viewMode, 7, {}},
     };
     for (const ModeCase& c : cases) {
-        SCOPED_TRACE("mode " + std::to_string(c.mode));
-        SetDisplayMode(c.mode);
-        EXPECT_EQ(indicatorState.displayMode, c.mode);
-        EXPECT_EQ(settings.Read("MODE"), std::to_string(c.mode));
-        EXPECT_EQ(Greyed(), c.greyed);
-    }
-}
-
-TEST_F(AppearanceTest, ViewModeStoresAndGreys) {
-    const ModeCase cases[] = {
-        {1, {IDM_VIEW_ABSOLUTE}},
-        {0, {IDM_VIEW_CORRECTED}},
-        {2, {}},
-        {7, {}},
-    };
-    for (const ModeCase& c : cases) {
-        SCOPED_TRACE("mode " + std::to_string(c.mode));
-        SetViewMode(c.mode);
-        EXPECT_EQ(indicatorState.viewMode, c.mode);
-        EXPECT_EQ(settings.Read("VIEW_MODE"), std::to_string(c.mode));
+        SCOPED_TRACE(std::string(c.key) + " " + std::to_string(c.mode));
+        c.set(c.mode);
+        EXPECT_EQ(indicatorState.*c.field, c.mode);
+        EXPECT_EQ(settings.Read(c.key), std::to_string(c.mode));
         EXPECT_EQ(Greyed(), c.greyed);
     }
 }

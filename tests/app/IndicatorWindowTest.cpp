@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "AppTestSupport.h"
+#include "ScreenPicture.h"
+#include "WaitFor.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
 #include "settings/FontRecord.h"
@@ -39,9 +41,7 @@ class IndicatorWindowTest : public ::testing::Test {
             DestroyWindow(window);
         }
         window = nullptr;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        DiscardMessages();
     }
 
     void Tick() { SendMessageA(window, WM_TIMER, kIndicatorTimerId, 0); }
@@ -55,18 +55,6 @@ class IndicatorWindowTest : public ::testing::Test {
         RECT rect{};
         GetWindowRect(window, &rect);
         return rect;
-    }
-
-    // Lets the system deliver paints and timer ticks for a while.
-    static void Pump(DWORD milliseconds) {
-        const DWORD start = GetTickCount();
-        MSG message;
-        while (GetTickCount() - start < milliseconds) {
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageA(&message);
-            }
-            Sleep(5);
-        }
     }
 
     TempSettings settings;
@@ -333,27 +321,15 @@ TEST_F(IndicatorWindowTest, PaintFillsTheBackgroundAndDrawsTheText) {
     Create();
     TickAt(200, 300);
     UpdateWindow(window);
-    Pump(300);
+    PumpMessagesUntil(300, [] { return false; });  // paints and ticks for a while
 
     const RECT rect = WindowRect();
-    HDC screen = GetDC(nullptr);
-    int backPixels = 0;
-    int otherPixels = 0;
-    int whitePixels = 0;
     // The client area: one pixel of border on each side.
-    for (LONG y = rect.top + 1; y < rect.bottom - 1; ++y) {
-        for (LONG x = rect.left + 1; x < rect.right - 1; ++x) {
-            const COLORREF pixel = GetPixel(screen, x, y);
-            if (pixel == back) {
-                ++backPixels;
-            } else if (pixel == RGB(255, 255, 255)) {
-                ++whitePixels;
-            } else {
-                ++otherPixels;
-            }
-        }
-    }
-    ReleaseDC(nullptr, screen);
+    const Picture client =
+        CaptureScreen({rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1});
+    const int backPixels = CountPixels(client, back);
+    const int whitePixels = CountPixels(client, RGB(255, 255, 255));
+    const int otherPixels = static_cast<int>(client.pixels.size()) - backPixels - whitePixels;
     EXPECT_GT(backPixels, 0);
     EXPECT_GT(otherPixels, 0) << "no text drawn";
     EXPECT_EQ(whitePixels, 0) << "the class background shows through";

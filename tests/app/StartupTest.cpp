@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AppTestSupport.h"
+#include "WindowSearch.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
 #include "app/Startup.h"
@@ -44,22 +45,12 @@ struct Observed {
 
 Observed observed;
 
-BOOL CALLBACK FindIndicator(HWND window, LPARAM found) {
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == kIndicatorClassName) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Runs once inside the indicator's loop: records what start-up left and
 // closes the indicator as the system would.
 void CALLBACK ObserveAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND window = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindIndicator, reinterpret_cast<LPARAM>(&window));
+    HWND window = FindWindowWhere(GetCurrentThreadId(),
+                                  [](HWND w) { return HasClass(w, kIndicatorClassName); });
     if (window == nullptr) {
         PostQuitMessage(99);
         return;
@@ -191,9 +182,7 @@ TEST_F(StartupTest, RefusedClassEndsQuietly) {
     EXPECT_EQ(Run(), 0);
     EXPECT_FALSE(observed.found);
     EXPECT_FALSE(settings.Exists());
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    DiscardMessages();
 }
 
 }  // namespace

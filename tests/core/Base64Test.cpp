@@ -151,16 +151,13 @@ const DecodeCase kEndCases[] = {
     {"CR ends before more quartets", "Zm9v\rYmFy", 60, 3, "foo"},
     {"plus-space prefix", "+ Zm9vYmFy", 60, 6, "foobar"},
     {"plus without space is an alphabet character", "+Zm9", 60, 3, "\xF9\x99\xBD"},
-};
-INSTANTIATE_TEST_SUITE_P(Ends, Base64DecodeTest, testing::ValuesIn(kEndCases));
-
-const DecodeCase kCarriageReturnCases[] = {
+    // A CR before any quartet ends the text with nothing stored.
     {"a single CR", "\r", 60, 0, ""},
     {"CR after the prefix", "+ \r", 60, 0, ""},
     {"CR before a valid text", "\rZm9v", 60, 0, ""},
     {"CR whatever the limit", "\r", 0, 0, ""},
 };
-INSTANTIATE_TEST_SUITE_P(CarriageReturn, Base64DecodeTest, testing::ValuesIn(kCarriageReturnCases));
+INSTANTIATE_TEST_SUITE_P(Ends, Base64DecodeTest, testing::ValuesIn(kEndCases));
 
 const DecodeCase kFailureCases[] = {
     {"empty text", "", 60, -1, ""},

@@ -67,31 +67,37 @@ TEST(RefString, ReserveMakesBlockOfSizeClassWithTerminator) {
     EXPECT_EQ(s.data()[70], '\0');
 }
 
-TEST(RefString, ReserveBelowCapacityKeepsBlock) {
-    RefString s;
-    s.Reserve(10);
-    char* const block = s.data();
-    s.Reserve(63);
-    EXPECT_EQ(s.data(), block);
-    EXPECT_EQ(s.capacity(), 64);
-    EXPECT_EQ(s.length(), 63);
-    EXPECT_EQ(s.data()[63], '\0');
-    s.Reserve(2);
-    EXPECT_EQ(s.data(), block);
-    EXPECT_EQ(s.length(), 2);
-    EXPECT_EQ(s.data()[2], '\0');
+// A second Reserve keeps the block while the length stays below its capacity.
+struct ReserveAgainCase {
+    int first;
+    int then;
+    bool keepsBlock;
+    int capacity;
+};
+
+std::ostream& operator<<(std::ostream& out, const ReserveAgainCase& c) {
+    return out << c.first << " then " << c.then;
 }
 
-TEST(RefString, ReserveAtCapacityTakesNewBlock) {
+class ReserveAgainTest : public ::testing::TestWithParam<ReserveAgainCase> {};
+
+TEST_P(ReserveAgainTest, KeepsOrReplacesTheBlock) {
+    const ReserveAgainCase& c = GetParam();
     RefString s;
-    s.Reserve(10);
+    s.Reserve(c.first);
     char* const block = s.data();
-    s.Reserve(64);
-    EXPECT_NE(s.data(), block);
-    EXPECT_EQ(s.capacity(), 128);
-    EXPECT_EQ(s.length(), 64);
+    s.Reserve(c.then);
+    EXPECT_EQ(s.data() == block, c.keepsBlock);
+    EXPECT_EQ(s.capacity(), c.capacity);
+    EXPECT_EQ(s.length(), c.then);
+    EXPECT_EQ(s.data()[c.then], '\0');
     EXPECT_EQ(s.refs(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lengths, ReserveAgainTest,
+                         ::testing::Values(ReserveAgainCase{10, 63, true, 64},
+                                           ReserveAgainCase{63, 2, true, 64},
+                                           ReserveAgainCase{10, 64, false, 128}));
 
 struct ReplaceCase {
     const char* text;

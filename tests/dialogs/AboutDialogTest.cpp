@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -74,7 +73,7 @@ TEST_F(AboutDialogTest, TheLinkOpensThePageOncePerClickAndTheIconTurnsOnHover) {
         HWND label = GetDlgItem(dialog, IDC_LINK_LABEL);
         RECT labelRect = {};
         GetWindowRect(label, &labelRect);
-        EXPECT_GT(CountScreenPixels(labelRect, RGB(0, 0, 255)), 10) << "blue link text";
+        EXPECT_GT(CountPixels(CaptureScreen(labelRect), RGB(0, 0, 255)), 10) << "blue link text";
         EXPECT_EQ(ScreenPixel({labelRect.left, labelRect.top}), GetSysColor(COLOR_BTNFACE));
 
         MoveMouseTo({labelRect.left + 3, labelRect.top + 3});
@@ -110,17 +109,8 @@ TEST_F(AboutDialogTest, TheLinkOpensThePageOncePerClickAndTheIconTurnsOnHover) {
 }
 
 // Each way of closing, and the link font of that opening released afterwards.
-struct CloseCase {
-    const char* why;
-    std::function<void(HWND)> close;
-};
-
-std::ostream& operator<<(std::ostream& out, const CloseCase& c) {
-    return out << c.why;
-}
-
 class AboutDialogCloseTest : public AboutDialogTest,
-                             public testing::WithParamInterface<CloseCase> {};
+                             public testing::WithParamInterface<CloseWay> {};
 
 TEST_P(AboutDialogCloseTest, ClosesAndReleasesItsLinkFont) {
     HGDIOBJ linkFont = nullptr;
@@ -139,17 +129,12 @@ TEST_P(AboutDialogCloseTest, ClosesAndReleasesItsLinkFont) {
     EXPECT_TRUE(pageOpenings.empty());
 }
 
-const CloseCase kCloseCases[] = {
+const CloseWay kCloseWays[] = {
     {"Enter", [](HWND) { TapKey(VK_RETURN); }},
     {"Esc", [](HWND) { TapKey(VK_ESCAPE); }},
     {"OK button", [](HWND dialog) { ClickAt(CentreOf(GetDlgItem(dialog, IDCANCEL))); }},
-    {"close box",
-     [](HWND dialog) {
-         POINT closeBox = {};
-         ASSERT_TRUE(FindFramePoint(dialog, HTCLOSE, closeBox));
-         ClickAt(closeBox);
-     }},
+    {"close box", ClickCloseBox},
 };
-INSTANTIATE_TEST_SUITE_P(Ways, AboutDialogCloseTest, testing::ValuesIn(kCloseCases));
+INSTANTIATE_TEST_SUITE_P(Ways, AboutDialogCloseTest, testing::ValuesIn(kCloseWays));
 
 }  // namespace

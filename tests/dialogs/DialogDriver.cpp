@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "SyntheticInput.h"
+#include "WindowSearch.h"
 
 namespace {
 
@@ -17,51 +19,15 @@ constexpr DWORD kSettleMs = 120;  // for the dialog's thread to take a piece of 
 bool leftHeld = false;
 std::vector<WORD> keysHeld;
 
-struct DialogSearch {
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM param) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770" && IsWindowVisible(window)) {
-        reinterpret_cast<DialogSearch*>(param)->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND WaitForDialogOf(DWORD threadId) {
-    DialogSearch search = {nullptr};
-    WaitFor(kAppearMs, [&] {
-        EnumThreadWindows(threadId, FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
-    return search.found;
+    HWND found = nullptr;
+    WaitFor(kAppearMs, [&] { return (found = FindVisibleDialog(threadId)) != nullptr; });
+    return found;
 }
 
-// Absolute input runs from 0 to 65536 across the screen; round up so that
-// scaling back lands on the very pixel.
-LONG Normalized(int pixel, int extent) {
-    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + extent - 1) / extent);
-}
-
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-    Sleep(kSettleMs);
-}
-
-void SendKey(WORD virtualKey, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
+// Sends the event and gives the dialog's thread time to take it.
+void SendAndSettle(INPUT event) {
+    SendEvent(event);
     Sleep(kSettleMs);
 }
 
@@ -72,22 +38,6 @@ void ReleaseEverything() {
     while (!keysHeld.empty()) {
         ReleaseKey(keysHeld.back());
     }
-}
-
-bool WriteBitmapFile(const std::string& path, const BITMAPINFOHEADER& header,
-                     const std::vector<unsigned char>& pixels) {
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
-    FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
-                         std::fwrite(&header, sizeof header, 1, out) == 1 &&
-                         std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
-    return std::fclose(out) == 0 && written;
 }
 
 // With no window manager on the test display, nothing would draw the dialogs'
@@ -130,9 +80,7 @@ int RunDriven(const std::function<int()>& runModal, const std::function<void(HWN
 }
 
 POINT MoveMouseTo(POINT screen) {
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-              Normalized(screen.x, GetSystemMetrics(SM_CXSCREEN)),
-              Normalized(screen.y, GetSystemMetrics(SM_CYSCREEN)));
+    SendAndSettle(MoveEvent(screen.x, screen.y));
     POINT now = {};
     GetCursorPos(&now);
     return now;
@@ -140,12 +88,12 @@ POINT MoveMouseTo(POINT screen) {
 
 void PressLeft() {
     leftHeld = true;
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendAndSettle(MouseEvent(MOUSEEVENTF_LEFTDOWN));
 }
 
 void ReleaseLeft() {
     leftHeld = false;
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendAndSettle(MouseEvent(MOUSEEVENTF_LEFTUP));
 }
 
 void ClickAt(POINT screen) {
@@ -156,7 +104,7 @@ void ClickAt(POINT screen) {
 
 void PressKey(WORD virtualKey) {
     keysHeld.push_back(virtualKey);
-    SendKey(virtualKey, 0);
+    SendAndSettle(KeyEvent(virtualKey, 0));
 }
 
 void ReleaseKey(WORD virtualKey) {
@@ -166,7 +114,7 @@ void ReleaseKey(WORD virtualKey) {
             break;
         }
     }
-    SendKey(virtualKey, KEYEVENTF_KEYUP);
+    SendAndSettle(KeyEvent(virtualKey, KEYEVENTF_KEYUP));
 }
 
 void TapKey(WORD virtualKey) {
@@ -187,6 +135,9 @@ RECT RectInParent(HWND child) {
     return rect;
 }
 
+namespace {
+
+// A screen point on the window's frame where hit-testing gives hitCode.
 bool FindFramePoint(HWND window, LRESULT hitCode, POINT& found) {
     RECT rect = {};
     GetWindowRect(window, &rect);
@@ -203,6 +154,14 @@ bool FindFramePoint(HWND window, LRESULT hitCode, POINT& found) {
     return false;
 }
 
+}  // namespace
+
+void ClickCloseBox(HWND dialog) {
+    POINT closeBox = {};
+    ASSERT_TRUE(FindFramePoint(dialog, HTCLOSE, closeBox));
+    ClickAt(closeBox);
+}
+
 COLORREF ScreenPixel(POINT screen) {
     HDC screenDc = GetDC(nullptr);
     const COLORREF colour = GetPixel(screenDc, screen.x, screen.y);
@@ -210,45 +169,14 @@ COLORREF ScreenPixel(POINT screen) {
     return colour;
 }
 
-int CountScreenPixels(const RECT& screen, COLORREF colour) {
-    int count = 0;
-    for (int y = screen.top; y < screen.bottom; ++y) {
-        for (int x = screen.left; x < screen.right; ++x) {
-            count += ScreenPixel({x, y}) == colour ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 bool SaveScreenshot(HWND window, const char* fileName) {
     RECT rect = {};
     GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-
-    HDC screenDc = GetDC(nullptr);
-    HDC memoryDc = CreateCompatibleDC(screenDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(screenDc, width, height);
-    HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-    BitBlt(memoryDc, 0, 0, width, height, screenDc, rect.left, rect.top, SRCCOPY);
-    SelectObject(memoryDc, previous);
-
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;  // bottom-up, as BMP files keep it
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
-    const int lines = GetDIBits(memoryDc, bitmap, 0, height, pixels.data(),
-                                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memoryDc);
-    ReleaseDC(nullptr, screenDc);
-
     const std::string folder = TAVIKAN_SCREENSHOT_DIR;
     CreateDirectoryA(folder.c_str(), nullptr);
-    return lines == height && WriteBitmapFile(folder + "/" + fileName, header, pixels);
+    return SaveBitmapFile(CaptureScreen(rect), folder + "/" + fileName);
+}
+
+std::ostream& operator<<(std::ostream& out, const CloseWay& way) {
+    return out << way.why;
 }

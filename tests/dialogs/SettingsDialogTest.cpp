@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <ostream>
-#include <sstream>
 #include <string>
 
 #include "DialogDriver.h"
+#include "MainSection.h"
+#include "TempFolder.h"
 #include "dialogs/SettingsDialog.h"
 #include "res/resource.h"
 
@@ -15,27 +13,7 @@ namespace {
 
 // The dialog's settings file: "tavi.ini" beside this test program, which has
 // a folder of its own.
-std::string SettingsPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\') + 1) + "tavi.ini";
-}
-
-std::string FileText() {
-    std::ifstream in(SettingsPath(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileText(const std::string& text) {
-    std::ofstream(SettingsPath(), std::ios::binary) << text;
-}
-
-std::string StoredValue(const char* key) {
-    char value[1024] = {};
-    GetPrivateProfileStringA("MAIN", key, "(missing)", value, sizeof value, SettingsPath().c_str());
-    return value;
-}
+const std::string kSettingsPath = ThisProgramFolder() + "\\tavi.ini";
 
 std::string EditText(HWND dialog) {
     char text[1024] = {};
@@ -63,14 +41,14 @@ bool StillOpen(HWND dialog) {
 class SettingsDialogTest : public testing::Test {
   protected:
     void SetUp() override {
-        DeleteFileA(SettingsPath().c_str());
+        DeleteFileA(kSettingsPath.c_str());
         settingsDialog.dragging =
             false;  // a drag left armed by an earlier run would follow the mouse
         font =
             CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Tahoma");
     }
     void TearDown() override {
-        DeleteFileA(SettingsPath().c_str());
+        DeleteFileA(kSettingsPath.c_str());
         DeleteObject(font);
     }
 
@@ -94,7 +72,8 @@ class SettingsDialogTest : public testing::Test {
 };
 
 TEST_F(SettingsDialogTest, ShowsTheSampleAtThePointerTipInTheStoredColours) {
-    WriteFileText(
+    WriteFileBytes(
+        kSettingsPath,
         "[MAIN]\r\nFONT_COLOR=192\r\nBACK_COLOR=12648384\r\n");  // dark red on light green
     const DWORD modalThread = GetCurrentThreadId();
     Run(80, 20, 12, 15, [&](HWND dialog) {
@@ -117,7 +96,7 @@ TEST_F(SettingsDialogTest, ShowsTheSampleAtThePointerTipInTheStoredColours) {
         EXPECT_EQ(ScreenPixel({onScreen.left + 3, onScreen.bottom - 2}), RGB(192, 255, 192));
         const RECT inside = {onScreen.left + 1, onScreen.top + 1, onScreen.right - 1,
                              onScreen.bottom - 1};
-        EXPECT_GT(CountScreenPixels(inside, RGB(192, 0, 0)), 10)
+        EXPECT_GT(CountPixels(CaptureScreen(inside), RGB(192, 0, 0)), 10)
             << "\"sample\" in the stored text colour";
 
         EXPECT_EQ(EditText(dialog), "yyyy/MM/dd hh:mm:ss");
@@ -160,10 +139,10 @@ TEST_F(SettingsDialogTest, DraggingTheSampleSetsTheOffsetsAndOkStoresThemInOrder
 
     EXPECT_EQ(result, 1);
     EXPECT_EQ(settingsDialog.hwnd, nullptr);
-    EXPECT_EQ(StoredValue("DATE_FORMAT"), "yyyy/MM/dd hh:mm:ss");
-    EXPECT_EQ(StoredValue("WINPOINT_X"), std::to_string(expected.x - 250));
-    EXPECT_EQ(StoredValue("WINPOINT_Y"), std::to_string(expected.y - 250));
-    const std::string text = FileText();
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "DATE_FORMAT"), "yyyy/MM/dd hh:mm:ss");
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_X"), std::to_string(expected.x - 250));
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_Y"), std::to_string(expected.y - 250));
+    const std::string text = ReadFileBytes(kSettingsPath);
     EXPECT_LT(text.find("DATE_FORMAT="), text.find("WINPOINT_X=")) << text;
     EXPECT_LT(text.find("WINPOINT_X="), text.find("WINPOINT_Y=")) << text;
 }
@@ -178,10 +157,10 @@ TEST_F(SettingsDialogTest, OkWithAnEmptyFormatStoresItEmptyWithTheOffsetsHandedI
         ClickAt(CentreOf(GetDlgItem(dialog, IDC_SETTINGS_OK)));
     });
 
-    EXPECT_EQ(StoredValue("DATE_FORMAT"), "");
-    EXPECT_NE(FileText().find("DATE_FORMAT=\r\n"), std::string::npos);
-    EXPECT_EQ(StoredValue("WINPOINT_X"), "-30");
-    EXPECT_EQ(StoredValue("WINPOINT_Y"), "-5");
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "DATE_FORMAT"), "");
+    EXPECT_NE(ReadFileBytes(kSettingsPath).find("DATE_FORMAT=\r\n"), std::string::npos);
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_X"), "-30");
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_Y"), "-5");
 }
 
 TEST_F(SettingsDialogTest, ShowsALongerStoredFormatWholeAndWritesItBack) {
@@ -191,7 +170,7 @@ TEST_F(SettingsDialogTest, ShowsALongerStoredFormatWholeAndWritesItBack) {
             "yyyy\x94\x4e"
             "MM/dd-";  // 年
     }
-    WriteFileText("[MAIN]\r\nDATE_FORMAT=" + longFormat + "\r\n");
+    WriteFileBytes(kSettingsPath, "[MAIN]\r\nDATE_FORMAT=" + longFormat + "\r\n");
     Run(0, 0, 12, 15, [&](HWND dialog) {
         EXPECT_EQ(EditText(dialog), longFormat);
         RECT templateSize = {0, 0, 71, 13};
@@ -202,7 +181,7 @@ TEST_F(SettingsDialogTest, ShowsALongerStoredFormatWholeAndWritesItBack) {
         ClickAt(CentreOf(GetDlgItem(dialog, IDC_SETTINGS_OK)));
     });
 
-    EXPECT_EQ(StoredValue("DATE_FORMAT"), longFormat);
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "DATE_FORMAT"), longFormat);
 }
 
 TEST_F(SettingsDialogTest, ASecondRunOfTheRunningDialogReturnsZero) {
@@ -216,21 +195,12 @@ TEST_F(SettingsDialogTest, ASecondRunOfTheRunningDialogReturnsZero) {
 }
 
 // Every way out but OK: the file stays as it was, whatever was dragged or typed.
-struct CloseCase {
-    const char* why;
-    std::function<void(HWND)> close;
-};
-
-std::ostream& operator<<(std::ostream& out, const CloseCase& c) {
-    return out << c.why;
-}
-
 class SettingsDialogCloseTest : public SettingsDialogTest,
-                                public testing::WithParamInterface<CloseCase> {};
+                                public testing::WithParamInterface<CloseWay> {};
 
 TEST_P(SettingsDialogCloseTest, WritesNothingAndIgnoresEnterAndEsc) {
     const std::string stored = "[MAIN]\r\nWINPOINT_X=40\r\nWINPOINT_Y=-8\r\nDATE_FORMAT=hh:mm\r\n";
-    WriteFileText(stored);
+    WriteFileBytes(kSettingsPath, stored);
     const int result = Run(80, 20, 40, -8, [&](HWND dialog) {
         TapKey(VK_END);
         TapKey('5');
@@ -251,17 +221,12 @@ TEST_P(SettingsDialogCloseTest, WritesNothingAndIgnoresEnterAndEsc) {
     });
 
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(FileText(), stored);
+    EXPECT_EQ(ReadFileBytes(kSettingsPath), stored);
 }
 
-const CloseCase kCloseCases[] = {
+const CloseWay kCloseWays[] = {
     {"Cancel", [](HWND dialog) { ClickAt(CentreOf(GetDlgItem(dialog, IDC_SETTINGS_CANCEL))); }},
-    {"close box",
-     [](HWND dialog) {
-         POINT closeBox = {};
-         ASSERT_TRUE(FindFramePoint(dialog, HTCLOSE, closeBox));
-         ClickAt(closeBox);
-     }},
+    {"close box", ClickCloseBox},
     {"Alt+F4",
      [](HWND) {
          PressKey(VK_MENU);
@@ -269,6 +234,6 @@ const CloseCase kCloseCases[] = {
          ReleaseKey(VK_MENU);
      }},
 };
-INSTANTIATE_TEST_SUITE_P(Ways, SettingsDialogCloseTest, testing::ValuesIn(kCloseCases));
+INSTANTIATE_TEST_SUITE_P(Ways, SettingsDialogCloseTest, testing::ValuesIn(kCloseWays));
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "CaseName.h"
 #include "FontSetting.h"
 #include "IndicatorPicture.h"
 #include "IndicatorSession.h"
@@ -53,12 +54,8 @@ int ReadAndWriteBack(const std::string& path, const char* key, int fallback) {
 
 struct HostileCase {
     const char* name;
-    std::function<std::string()> bytes;
+    std::string bytes;
 };
-
-std::ostream& operator<<(std::ostream& out, const HostileCase& c) {
-    return out << c.name;
-}
 
 class E2eHostileSettings : public testing::TestWithParam<HostileCase> {};
 
@@ -67,13 +64,13 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     ASSERT_TRUE(PlaceCursor(400, 300));
     IndicatorSession session;
     ASSERT_TRUE(session.folder.Ready()) << session.folder.Error();
-    const std::string original = c.bytes();
+    const std::string& original = c.bytes;
 
     // What the file should hold afterwards: the original with the three keys
     // read and written back one after the other, by the same profile
     // functions, in the program's order.
-    const std::string reference = session.folder.PathOf("reference.ini");
-    session.folder.WriteBytes("reference.ini", original);
+    const std::string reference = session.folder.FilePath("reference.ini");
+    WriteFileBytes(reference, original);
     const int alpha = ReadAndWriteBack(reference, "ALPHA", 40036);
     const int mode = ReadAndWriteBack(reference, "MODE", 1);
     const int viewMode = ReadAndWriteBack(reference, "VIEW_MODE", 0);
@@ -92,129 +89,78 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
 
     // Both files are read afresh from copies, so that neither comes from the
     // profile functions' cache of this process.
-    const auto written = session.folder.ReadBytes("tavi.ini");
-    const auto expected = session.folder.ReadBytes("reference.ini");
-    ASSERT_TRUE(written.has_value());
-    ASSERT_TRUE(expected.has_value());
-    session.folder.WriteBytes("result.ini", *written);
-    session.folder.WriteBytes("expected.ini", *expected);
-    const std::string result = session.folder.PathOf("result.ini");
+    ASSERT_TRUE(FileExists(session.folder.SettingsPath()));
+    ASSERT_TRUE(FileExists(reference));
+    const std::string result = session.folder.FilePath("result.ini");
+    WriteFileBytes(result, ReadFileBytes(session.folder.SettingsPath()));
+    WriteFileBytes(session.folder.FilePath("expected.ini"), ReadFileBytes(reference));
     EXPECT_EQ(ReadMainValue(result, "ALPHA"), std::to_string(alpha));
     EXPECT_EQ(ReadMainValue(result, "MODE"), std::to_string(mode));
     EXPECT_EQ(ReadMainValue(result, "VIEW_MODE"), std::to_string(viewMode));
-    EXPECT_EQ(ReadProfile(result), ReadProfile(session.folder.PathOf("expected.ini")));
+    EXPECT_EQ(ReadProfile(result), ReadProfile(session.folder.FilePath("expected.ini")));
 }
 
 const HostileCase kCases[] = {
-    {"RandomBytes", [] { return PseudoRandomBytes(1, 4096); }},
-    {"RandomBytesInMain", [] { return "[MAIN]\r\n" + PseudoRandomBytes(2, 4096); }},
-    {"ZeroBytesBeforeMain", [] { return std::string(1000, '\0') + "[MAIN]\r\nMODE=0\r\n"; }},
-    {"HugeNumbers",
-     [] {
-         return MainSection({{"ALPHA", "99999999999999999999"},
-                             {"MODE", "2147483648"},
-                             {"VIEW_MODE", "-2147483649"},
-                             {"WINPOINT_X", "2147483647"},
-                             {"WINPOINT_Y", "2147483647"},
-                             {"BORDER", "99999999999"},
-                             {"FONT_COLOR", "4294967295"},
-                             {"BACK_COLOR", "4294967296"}});
-     }},
-    {"NegativeNumbers",
-     [] {
-         return MainSection({{"ALPHA", "-1"},
-                             {"MODE", "-1"},
-                             {"VIEW_MODE", "-1"},
-                             {"WINPOINT_X", "-2147483648"},
-                             {"WINPOINT_Y", "-2147483648"},
-                             {"BORDER", "-1"},
-                             {"FONT_COLOR", "-5"},
-                             {"BACK_COLOR", "-2147483648"}});
-     }},
-    {"HugeOffsetsCorrected",
-     [] {
-         return MainSection({{"MODE", "0"},
-                             {"VIEW_MODE", "0"},
-                             {"WINPOINT_X", "-2147483648"},
-                             {"WINPOINT_Y", "2147483647"}});
-     }},
-    {"ValuesOf5000Bytes",
-     [] {
-         return MainSection({{"DATE_FORMAT", Repeated("gggeeyyyyMMddhhmmss", 5000)},
-                             {"FONT", Repeated("QUJD", 5000)},
-                             {"WINPOINT_X", Repeated("9", 5000)},
-                             {"WINPOINT_Y", Repeated("-8", 5000)},
-                             {"ALPHA", Repeated("4", 5000)},
-                             {"MODE", "1"}});
-     }},
+    {"RandomBytes", PseudoRandomBytes(1, 4096)},
+    {"RandomBytesInMain", "[MAIN]\r\n" + PseudoRandomBytes(2, 4096)},
+    {"ZeroBytesBeforeMain", std::string(1000, '\0') + "[MAIN]\r\nMODE=0\r\n"},
+    {"HugeNumbers", MainSection({{"ALPHA", "99999999999999999999"},
+                                 {"MODE", "2147483648"},
+                                 {"VIEW_MODE", "-2147483649"},
+                                 {"WINPOINT_X", "2147483647"},
+                                 {"WINPOINT_Y", "2147483647"},
+                                 {"BORDER", "99999999999"},
+                                 {"FONT_COLOR", "4294967295"},
+                                 {"BACK_COLOR", "4294967296"}})},
+    {"NegativeNumbers", MainSection({{"ALPHA", "-1"},
+                                     {"MODE", "-1"},
+                                     {"VIEW_MODE", "-1"},
+                                     {"WINPOINT_X", "-2147483648"},
+                                     {"WINPOINT_Y", "-2147483648"},
+                                     {"BORDER", "-1"},
+                                     {"FONT_COLOR", "-5"},
+                                     {"BACK_COLOR", "-2147483648"}})},
+    {"HugeOffsetsCorrected", MainSection({{"MODE", "0"},
+                                          {"VIEW_MODE", "0"},
+                                          {"WINPOINT_X", "-2147483648"},
+                                          {"WINPOINT_Y", "2147483647"}})},
+    {"ValuesOf5000Bytes", MainSection({{"DATE_FORMAT", Repeated("gggeeyyyyMMddhhmmss", 5000)},
+                                       {"FONT", Repeated("QUJD", 5000)},
+                                       {"WINPOINT_X", Repeated("9", 5000)},
+                                       {"WINPOINT_Y", Repeated("-8", 5000)},
+                                       {"ALPHA", Repeated("4", 5000)},
+                                       {"MODE", "1"}})},
     {"PlainDateFormatOf5000Bytes",
-     [] {
-         return MainSection({{"DATE_FORMAT", Repeated("\x82\xA0", 5000)}, {"MODE", "1"}});
-     }},
-    {"LoneLeadByteAtEnd",
-     [] {
-         return MainSection({{"DATE_FORMAT", "yyyy\x81"}, {"MODE", "1"}});
-     }},
+     MainSection({{"DATE_FORMAT", Repeated("\x82\xA0", 5000)}, {"MODE", "1"}})},
+    {"LoneLeadByteAtEnd", MainSection({{"DATE_FORMAT", "yyyy\x81"}, {"MODE", "1"}})},
     {"LeadBytesBeforeTokens",
-     [] {
-         return MainSection({{"DATE_FORMAT", "\x81y\x82M\x83\x9F\xE0\xFC"}, {"MODE", "1"}});
-     }},
+     MainSection({{"DATE_FORMAT", "\x81y\x82M\x83\x9F\xE0\xFC"}, {"MODE", "1"}})},
     {"CharacterCutAt99Bytes",
-     [] {
-         return MainSection(
-             {{"DATE_FORMAT", std::string(98, '_') + "\x82\xA0yyyy"}, {"MODE", "1"}});
-     }},
-    {"FontNotBase64",
-     [] {
-         return MainSection({{"FONT", "!!not*base64==at~all!!"}});
-     }},
-    {"FontTruncated",
-     [] {
-         return MainSection({{"FONT", FontText([](LOGFONTA&) {}).substr(0, 42)}});
-     }},
-    {"FontFaceWithoutTerminator",
-     [] {
-         return MainSection({{"MODE", "0"}, {"FONT", FontText([](LOGFONTA& f) {
-                                                 std::memset(f.lfFaceName, 'W',
-                                                             sizeof f.lfFaceName);
-                                             })}});
-     }},
-    {"FontOversized",
-     [] {
-         return MainSection({{"FONT", FontText([](LOGFONTA& f) { f.lfHeight = -400; })}});
-     }},
-    {"OutOfRangeModes",
-     [] {
-         return MainSection({{"MODE", "5"}, {"ALPHA", "5"}, {"VIEW_MODE", "9"}});
-     }},
-    {"EmptyValues",
-     [] {
-         return MainSection({{"ALPHA", ""},
-                             {"MODE", ""},
-                             {"VIEW_MODE", ""},
-                             {"FONT", ""},
-                             {"DATE_FORMAT", ""},
-                             {"BORDER", ""}});
-     }},
-    {"NotNumbers",
-     [] {
-         return MainSection({{"ALPHA", "abc"},
-                             {"MODE", "x2"},
-                             {"VIEW_MODE", "--1"},
-                             {"WINPOINT_X", "1e9"},
-                             {"BORDER", "off"}});
-     }},
+     MainSection({{"DATE_FORMAT", std::string(98, '_') + "\x82\xA0yyyy"}, {"MODE", "1"}})},
+    {"FontNotBase64", MainSection({{"FONT", "!!not*base64==at~all!!"}})},
+    {"FontTruncated", MainSection({{"FONT", FontText([](LOGFONTA&) {}).substr(0, 42)}})},
+    {"FontFaceWithoutTerminator", MainSection({{"MODE", "0"}, {"FONT", FontText([](LOGFONTA& f) {
+                                                                   std::memset(f.lfFaceName, 'W',
+                                                                               sizeof f.lfFaceName);
+                                                               })}})},
+    {"FontOversized", MainSection({{"FONT", FontText([](LOGFONTA& f) { f.lfHeight = -400; })}})},
+    {"OutOfRangeModes", MainSection({{"MODE", "5"}, {"ALPHA", "5"}, {"VIEW_MODE", "9"}})},
+    {"EmptyValues", MainSection({{"ALPHA", ""},
+                                 {"MODE", ""},
+                                 {"VIEW_MODE", ""},
+                                 {"FONT", ""},
+                                 {"DATE_FORMAT", ""},
+                                 {"BORDER", ""}})},
+    {"NotNumbers", MainSection({{"ALPHA", "abc"},
+                                {"MODE", "x2"},
+                                {"VIEW_MODE", "--1"},
+                                {"WINPOINT_X", "1e9"},
+                                {"BORDER", "off"}})},
     {"OtherSectionsAndKeysKept",
-     [] {
-         return std::string(
-             "; comment\r\n[FIRST]\r\nALPHA=1\r\nMODE=2\r\n[MAIN]\r\nEXTRA=kept\r\nMODE=0\r\n"
-             "lonely line\r\n[LAST]\r\nVIEW_MODE=7\r\n");
-     }},
+     "; comment\r\n[FIRST]\r\nALPHA=1\r\nMODE=2\r\n[MAIN]\r\nEXTRA=kept\r\nMODE=0\r\n"
+     "lonely line\r\n[LAST]\r\nVIEW_MODE=7\r\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Files, E2eHostileSettings, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<HostileCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Files, E2eHostileSettings, testing::ValuesIn(kCases), CaseName());
 
 }  // namespace

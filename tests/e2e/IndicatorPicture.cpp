@@ -10,59 +10,6 @@ namespace {
 constexpr DWORD kBorderedStyle = 0x80880000;     // WS_POPUP | WS_BORDER | WS_SYSMENU
 constexpr DWORD kIndicatorExStyle = 0x00080088;  // layered, tool window, top-most
 
-// A 32-bit top-down memory bitmap selected into its own device context.
-class Canvas {
-  public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc() const { return dc_; }
-
-    Picture Pixels() const {
-        GdiFlush();
-        Picture picture;
-        picture.width = width_;
-        picture.height = height_;
-        const auto* source = static_cast<const std::uint32_t*>(bits_);
-        picture.pixels.assign(source, source + static_cast<size_t>(width_) * height_);
-        for (std::uint32_t& pixel : picture.pixels) {
-            pixel &= 0x00FFFFFF;
-        }
-        return picture;
-    }
-
-  private:
-    int width_;
-    int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    void* bits_ = nullptr;
-};
-
-std::string Hex(std::uint32_t value) {
-    std::ostringstream out;
-    out << "0x" << std::hex << value;
-    return out.str();
-}
-
 // Equal, or where they first differ and how much.
 testing::AssertionResult SamePicture(const Picture& expected, const Picture& seen) {
     if (expected.width != seen.width || expected.height != seen.height) {
@@ -89,6 +36,12 @@ testing::AssertionResult SamePicture(const Picture& expected, const Picture& see
 }
 
 }  // namespace
+
+std::string Hex(std::uint32_t value) {
+    std::ostringstream out;
+    out << "0x" << std::hex << value;
+    return out.str();
+}
 
 LOGFONTA DefaultIndicatorFont() {
     LOGFONTA font{};
@@ -132,16 +85,6 @@ Picture RenderClientArea(const std::string& text, const IndicatorLook& look, SIZ
     DrawTextA(dc, text.c_str(), -1, &textRect, 0);
     SelectObject(dc, previous);
     DeleteObject(font);
-    return canvas.Pixels();
-}
-
-Picture CaptureScreen(const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    Canvas canvas(width, height);
-    HDC screen = GetDC(nullptr);
-    BitBlt(canvas.Dc(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
     return canvas.Pixels();
 }
 

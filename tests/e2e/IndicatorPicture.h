@@ -5,7 +5,11 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "ScreenPicture.h"
+
+// A value as "0x..." in failure messages.
+std::string Hex(std::uint32_t value);
 
 // How the indicator draws: font and colours as tavi.ini gives them.
 struct IndicatorLook {
@@ -22,19 +26,10 @@ IndicatorLook DefaultLook();
 // the right, then the frame of a bordered layered tool popup.
 SIZE MeasureWindowFor(const std::string& text, const LOGFONTA& font);
 
-// Pixels as 0x00RRGGBB, row by row from the top.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-};
-
 // What the indicator's paint puts into its client area: the outer size filled
 // with the background, the text drawn into (2, 0, outer width, outer height).
 Picture RenderClientArea(const std::string& text, const IndicatorLook& look, SIZE outer,
                          SIZE client);
-
-Picture CaptureScreen(const RECT& area);
 
 // Waits until the window's client area on the screen shows the text as the
 // indicator paints it; otherwise says where the last capture differed.

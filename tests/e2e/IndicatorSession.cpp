@@ -4,17 +4,9 @@
 
 #include "WaitFor.h"
 
-std::string MainSection(std::initializer_list<std::pair<const char*, std::string>> keys) {
-    std::string text = "[MAIN]\r\n";
-    for (const auto& key : keys) {
-        text += std::string(key.first) + "=" + key.second + "\r\n";
-    }
-    return text;
-}
-
 testing::AssertionResult IndicatorSession::Start(const std::string& settings) {
     if (folder.Ready()) {
-        folder.WriteBytes("tavi.ini", settings);
+        WriteFileBytes(folder.SettingsPath(), settings);
     }
     return StartWithoutSettings();
 }

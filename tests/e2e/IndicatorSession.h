@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 
+#include "MainSection.h"
 #include "ProgramFolder.h"
 #include "RunningProgram.h"
 
@@ -20,9 +19,6 @@ constexpr DWORD kExitTimeoutMs = 15000;
 
 // The window's rectangle before the first tick moves it beside the cursor.
 constexpr RECT kCreationRect = {10, 10, 20, 20};
-
-// A settings file with the section "MAIN" and the keys in the order given.
-std::string MainSection(std::initializer_list<std::pair<const char*, std::string>> keys);
 
 // One copy of tavikan.exe in a folder of its own, with its indicator window.
 class IndicatorSession {

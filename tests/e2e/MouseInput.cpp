@@ -1,5 +1,6 @@
 #include "MouseInput.h"
 
+#include "SyntheticInput.h"
 #include "WaitFor.h"
 
 namespace {
@@ -9,21 +10,6 @@ constexpr DWORD kCursorTimeoutMs = 2000;
 bool CursorAt(int x, int y) {
     const POINT now = CursorPosition();
     return now.x == x && now.y == y;
-}
-
-// Absolute input runs from 0 to 65536 over the screen; round up so that the
-// system's scaling back lands on the very pixel.
-LONG Normalized(int pixel, int extent) {
-    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + extent - 1) / extent);
-}
-
-void SendMouse(DWORD flags, LONG dx, LONG dy) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
 }
 
 // Waits briefly for the input to be taken (a mouse hook may hold it a moment).
@@ -58,13 +44,11 @@ bool PlaceCursor(int x, int y) {
 }
 
 POINT InputMoveTo(int x, int y) {
-    const LONG dx = Normalized(x, GetSystemMetrics(SM_CXSCREEN));
-    const LONG dy = Normalized(y, GetSystemMetrics(SM_CYSCREEN));
     // A repeated move to the same point changes nothing for a drag.
     DWORD lastSent = 0;
     WaitFor(kCursorTimeoutMs, [&] {
         if (lastSent == 0 || GetTickCount() - lastSent >= 100) {
-            SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy);
+            SendEvent(MoveEvent(x, y));
             lastSent = GetTickCount();
         }
         return CursorAt(x, y);
@@ -73,12 +57,12 @@ POINT InputMoveTo(int x, int y) {
 }
 
 POINT InputLeftDown() {
-    SendMouse(MOUSEEVENTF_LEFTDOWN, 0, 0);
+    SendEvent(MouseEvent(MOUSEEVENTF_LEFTDOWN));
     return SettledCursor();
 }
 
 POINT InputLeftUp() {
-    SendMouse(MOUSEEVENTF_LEFTUP, 0, 0);
+    SendEvent(MouseEvent(MOUSEEVENTF_LEFTUP));
     return SettledCursor();
 }
 

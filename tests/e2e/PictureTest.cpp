@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <ostream>
 #include <string>
 
+#include "CaseName.h"
 #include "FontSetting.h"
 #include "IndicatorPicture.h"
 #include "IndicatorSession.h"
@@ -27,10 +27,6 @@ struct CoordinatesCase {
     const char* border;  // null: no BORDER key
     LOGFONTA font;       // stored as FONT unless it is the built-in default
 };
-
-std::ostream& operator<<(std::ostream& out, const CoordinatesCase& c) {
-    return out << c.name;
-}
 
 class E2eCoordinatesPicture : public testing::TestWithParam<CoordinatesCase> {};
 
@@ -77,9 +73,7 @@ const CoordinatesCase kCoordinatesCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Looks, E2eCoordinatesPicture, testing::ValuesIn(kCoordinatesCases),
-                         [](const testing::TestParamInfo<CoordinatesCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         CaseName());
 
 // Clock formats without a time of day, so the text holds still while compared.
 struct ClockCase {
@@ -87,10 +81,6 @@ struct ClockCase {
     const char* format;
     std::function<std::string(const SYSTEMTIME&)> expected;
 };
-
-std::ostream& operator<<(std::ostream& out, const ClockCase& c) {
-    return out << c.name;
-}
 
 class E2eClockPicture : public testing::TestWithParam<ClockCase> {};
 
@@ -145,10 +135,7 @@ const ClockCase kClockCases[] = {
      }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Formats, E2eClockPicture, testing::ValuesIn(kClockCases),
-                         [](const testing::TestParamInfo<ClockCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Formats, E2eClockPicture, testing::ValuesIn(kClockCases), CaseName());
 
 TEST(E2eRangePicture, ShowsTheDragSizeLiveAndAfterRelease) {
     ASSERT_TRUE(PlaceCursor(600, 500));

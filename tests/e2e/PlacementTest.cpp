@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "IndicatorPicture.h"
 #include "IndicatorSession.h"
 #include "MouseInput.h"
@@ -21,10 +22,6 @@ struct PlacementRun {
     int offsetY;
     std::vector<POINT> cursors;  // each keeps the window at least partly on the screen
 };
-
-std::ostream& operator<<(std::ostream& out, const PlacementRun& run) {
-    return out << run.name;
-}
 
 class E2ePlacement : public testing::TestWithParam<PlacementRun> {};
 
@@ -103,10 +100,7 @@ const PlacementRun kRuns[] = {
      {{512, 384}, {60, 384}, {1023, 384}, {512, 30}, {512, 767}, {60, 30}, {1023, 767}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Runs, E2ePlacement, testing::ValuesIn(kRuns),
-                         [](const testing::TestParamInfo<PlacementRun>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Runs, E2ePlacement, testing::ValuesIn(kRuns), CaseName());
 
 // A display mode outside the list leaves the line empty; the tick still
 // measures it and keeps the window beside the cursor.

@@ -32,12 +32,6 @@ ProfileContents ReadProfile(const std::string& path) {
     return contents;
 }
 
-std::string ReadMainValue(const std::string& path, const char* key) {
-    std::vector<char> buffer(kBufferSize);
-    GetPrivateProfileStringA("MAIN", key, "<missing>", buffer.data(), kBufferSize, path.c_str());
-    return buffer.data();
-}
-
 int ReadMainInt(const std::string& path, const char* key, int fallback) {
     return static_cast<int>(GetPrivateProfileIntA("MAIN", key, fallback, path.c_str()));
 }

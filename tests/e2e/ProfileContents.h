@@ -11,8 +11,5 @@ using ProfileContents = std::vector<std::pair<std::string, std::vector<std::stri
 
 ProfileContents ReadProfile(const std::string& path);
 
-// The key's text in section "MAIN", or "<missing>".
-std::string ReadMainValue(const std::string& path, const char* key);
-
 // The integer that GetPrivateProfileIntA reads for the key of section "MAIN".
 int ReadMainInt(const std::string& path, const char* key, int fallback);

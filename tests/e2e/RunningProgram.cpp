@@ -1,28 +1,9 @@
 #include "RunningProgram.h"
 
-#include <cstring>
-
 #include "WaitFor.h"
+#include "WindowSearch.h"
 
 namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchIndicator(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && std::strcmp(className, "MousePos") == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // A job that ends its processes when its last handle closes, so a copy started
 // by a driver that crashed or was killed does not keep the single-instance name.
@@ -40,9 +21,11 @@ HANDLE CreateKillOnCloseJob() {
 }  // namespace
 
 HWND FindIndicatorOf(DWORD processId) {
-    WindowSearch search{processId, nullptr};
-    EnumWindows(MatchIndicator, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindWindowWhere(0, [processId](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == processId && HasClass(window, "MousePos");
+    });
 }
 
 RunningProgram::~RunningProgram() {

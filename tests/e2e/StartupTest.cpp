@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <sstream>
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "IndicatorPicture.h"
 #include "IndicatorSession.h"
 #include "MouseInput.h"
@@ -19,12 +19,6 @@ constexpr DWORD kIndicatorExStyle = 0x00080088;  // layered, tool window, top-mo
 
 // A second copy makes no window, so it has nothing to wait for on the way out.
 constexpr DWORD kSecondCopyExitMs = 5000;
-
-std::string Hex(DWORD value) {
-    std::ostringstream out;
-    out << "0x" << std::hex << value;
-    return out.str();
-}
 
 // The style the program chose; the system adds WS_CLIPSIBLINGS to every
 // top-level window on its own.
@@ -79,26 +73,26 @@ TEST(E2eStartup, FirstStartShowsBorderedIndicatorAndStoresDefaults) {
     EXPECT_EQ(flags, DWORD{LWA_ALPHA});
     EXPECT_EQ(alpha, 255) << "a first start is fully opaque";
 
-    const auto bytes = session.folder.ReadBytes("tavi.ini");
-    ASSERT_TRUE(bytes.has_value()) << "no tavi.ini beside the executable";
+    ASSERT_TRUE(FileExists(session.folder.SettingsPath())) << "no tavi.ini beside the executable";
+    const std::string bytes = ReadFileBytes(session.folder.SettingsPath());
     const std::vector<std::string> expected = {"[MAIN]", "ALPHA=40036", "MODE=1", "VIEW_MODE=0"};
-    EXPECT_EQ(NonEmptyLines(*bytes), expected) << "file bytes: " << *bytes;
+    EXPECT_EQ(NonEmptyLines(bytes), expected) << "file bytes: " << bytes;
 }
 
 TEST(E2eStartup, SecondStartEndsWithOneAndChangesNothing) {
     IndicatorSession first;
     ASSERT_TRUE(first.StartWithoutSettings());
     ASSERT_TRUE(first.WaitForFirstTick());
-    const auto bytesBefore = first.folder.ReadBytes("tavi.ini");
+    ASSERT_TRUE(FileExists(first.folder.SettingsPath()));
+    const std::string bytesBefore = ReadFileBytes(first.folder.SettingsPath());
     const ULONGLONG writtenBefore = WriteTimeOf(first.folder.SettingsPath());
-    ASSERT_TRUE(bytesBefore.has_value());
 
     RunningProgram second;
     ASSERT_TRUE(second.Start(first.folder.ExecutablePath())) << second.Error();
     DWORD exitCode = 0;
     ASSERT_TRUE(second.WaitForExit(kSecondCopyExitMs, &exitCode)) << "the second copy kept running";
     EXPECT_EQ(exitCode, 1u);
-    EXPECT_EQ(first.folder.ReadBytes("tavi.ini"), bytesBefore);
+    EXPECT_EQ(ReadFileBytes(first.folder.SettingsPath()), bytesBefore);
     EXPECT_EQ(WriteTimeOf(first.folder.SettingsPath()), writtenBefore) << "tavi.ini was rewritten";
 
     // A copy elsewhere ends the same way, without creating a settings file.
@@ -109,7 +103,7 @@ TEST(E2eStartup, SecondStartEndsWithOneAndChangesNothing) {
     ASSERT_TRUE(third.WaitForExit(kSecondCopyExitMs, &exitCode))
         << "the copy elsewhere kept running";
     EXPECT_EQ(exitCode, 1u);
-    EXPECT_FALSE(elsewhere.ReadBytes("tavi.ini").has_value());
+    EXPECT_FALSE(FileExists(elsewhere.SettingsPath()));
 
     EXPECT_TRUE(first.program.Running());
     EXPECT_EQ(FindIndicatorOf(first.program.ProcessId()), first.window);
@@ -132,10 +126,6 @@ struct BorderCase {
     const char* border;  // null: no BORDER key
     DWORD style;
 };
-
-std::ostream& operator<<(std::ostream& out, const BorderCase& c) {
-    return out << c.name;
-}
 
 class E2eBorder : public testing::TestWithParam<BorderCase> {};
 
@@ -166,9 +156,6 @@ const BorderCase kBorderCases[] = {
     {"Five", "5", kBorderedShown},
 };
 
-INSTANTIATE_TEST_SUITE_P(Values, E2eBorder, testing::ValuesIn(kBorderCases),
-                         [](const testing::TestParamInfo<BorderCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Values, E2eBorder, testing::ValuesIn(kBorderCases), CaseName());
 
 }  // namespace

@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <ostream>
 #include <string>
 
+#include "CaseName.h"
 #include "IndicatorSession.h"
-#include "ProfileContents.h"
 
 namespace {
 
@@ -18,10 +17,6 @@ struct TransparencyCase {
     int expectedAlpha;  // with LWA_ALPHA
     COLORREF colorKey;  // with LWA_COLORKEY
 };
-
-std::ostream& operator<<(std::ostream& out, const TransparencyCase& c) {
-    return out << c.name;
-}
 
 class E2eTransparency : public testing::TestWithParam<TransparencyCase> {};
 
@@ -66,9 +61,6 @@ const TransparencyCase kCases[] = {
     {"OutOfRangeFive", 5, nullptr, LWA_ALPHA, 70, 0},
 };
 
-INSTANTIATE_TEST_SUITE_P(Commands, E2eTransparency, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<TransparencyCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Commands, E2eTransparency, testing::ValuesIn(kCases), CaseName());
 
 }  // namespace

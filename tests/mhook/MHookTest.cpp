@@ -8,11 +8,14 @@
 
 #include <atomic>
 #include <bitset>
-#include <chrono>
 #include <cstdint>
 #include <ostream>
 #include <thread>
 #include <vector>
+
+#include "CaseName.h"
+#include "SyntheticInput.h"
+#include "WaitFor.h"
 
 namespace {
 
@@ -62,44 +65,27 @@ DragPoints ReadPoints() {
     return {start, end, Unpack(GetDragCurrent(0))};
 }
 
-// Wine maps a normalised absolute coordinate n to the pixel n * extent / 65536,
-// rounded down; rounding up here lands on every pixel exactly.
-LONG Normalised(int pixel, int extent) {
-    return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent);
-}
-
-INPUT Mouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
 INPUT MoveTo(Point pixel) {
-    return Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                 Normalised(pixel.x, GetSystemMetrics(SM_CXSCREEN)),
-                 Normalised(pixel.y, GetSystemMetrics(SM_CYSCREEN)));
+    return MoveEvent(pixel.x, pixel.y);
 }
 
 // Relative moves are accelerated, and the hook sees them before the pointer is
 // clipped to the screen: used here to push the pointer past an edge.
 INPUT MoveBy(LONG dx, LONG dy) {
-    return Mouse(MOUSEEVENTF_MOVE, dx, dy);
+    return MouseEvent(MOUSEEVENTF_MOVE, dx, dy);
 }
 
 INPUT LeftDown() {
-    return Mouse(MOUSEEVENTF_LEFTDOWN);
+    return MouseEvent(MOUSEEVENTF_LEFTDOWN);
 }
 INPUT LeftUp() {
-    return Mouse(MOUSEEVENTF_LEFTUP);
+    return MouseEvent(MOUSEEVENTF_LEFTUP);
 }
 INPUT RightDown() {
-    return Mouse(MOUSEEVENTF_RIGHTDOWN);
+    return MouseEvent(MOUSEEVENTF_RIGHTDOWN);
 }
 INPUT RightUp() {
-    return Mouse(MOUSEEVENTF_RIGHTUP);
+    return MouseEvent(MOUSEEVENTF_RIGHTUP);
 }
 
 // The hook is called once for the move and once for each button change.
@@ -120,24 +106,6 @@ LRESULT CALLBACK CountHookCall(int code, WPARAM message, LPARAM info) {
         ++hookCalls;
     }
     return result;
-}
-
-// Runs this thread's message loop, from which its low-level hooks are called.
-template <typename Done>
-bool PumpUntil(Done done) {
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > limit) {
-            return false;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return true;
 }
 
 class MHookTest : public testing::Test {
@@ -165,7 +133,8 @@ class MHookTest : public testing::Test {
         std::thread sender([&events] {
             SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
         });
-        const bool passed = PumpUntil([expected] { return hookCalls >= expected; });
+        // This thread's low-level hooks are called from its message loop.
+        const bool passed = PumpMessagesUntil(5000, [expected] { return hookCalls >= expected; });
         sender.join();
         EXPECT_TRUE(passed) << "the hooks saw " << hookCalls << " of " << expected << " events";
     }
@@ -233,13 +202,13 @@ std::vector<Script> Scripts() {
         {"PointerPushedPastTheEdges",
          {
              {"press with a push past the top-left",
-              {MoveTo(kA), Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, -5000, -5000)},
+              {MoveTo(kA), MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, -5000, -5000)},
               {kTopLeft, kNotSet, kTopLeft}},
              {"push past the bottom-right",
               {MoveBy(5000, 5000)},
               {kTopLeft, kNotSet, kBottomRight}},
              {"release with a push past the left",
-              {Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, -5000, 0)},
+              {MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, -5000, 0)},
               {kTopLeft, {0, 767}, {0, 767}}},
          }},
     };
@@ -256,10 +225,7 @@ TEST_P(MHookScriptTest, TracksLeftButtonDrags) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Drags, MHookScriptTest, testing::ValuesIn(Scripts()),
-                         [](const testing::TestParamInfo<Script>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Drags, MHookScriptTest, testing::ValuesIn(Scripts()), CaseName());
 
 TEST_F(MHookTest, StopWithoutStartIsHarmless) {
     HookStop();

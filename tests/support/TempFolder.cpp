@@ -13,7 +13,7 @@ TempFolder::TempFolder() {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate =
-            std::string(temp) + "tavikan-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::string(temp) + "tavikan-test-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(GetTickCount()) + "-" + std::to_string(++counter);
         if (CreateDirectoryA(candidate.c_str(), nullptr)) {
             path = candidate;
@@ -25,7 +25,10 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     for (const std::string& name : FileNames()) {
-        DeleteFileA(FilePath(name).c_str());
+        // An executable that has just ended may stay mapped for a moment.
+        for (int attempt = 0; attempt < 50 && !DeleteFileA(FilePath(name).c_str()); ++attempt) {
+            Sleep(10);
+        }
     }
     RemoveDirectoryA(path.c_str());
 }
@@ -45,6 +48,17 @@ std::vector<std::string> TempFolder::FileNames() const {
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return names;
+}
+
+std::string ThisProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string program = path;
+    return program.substr(0, program.find_last_of('\\'));
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// A fresh folder under the temporary directory for one test, removed with the
-// files in it when the test ends.
+// A fresh folder under the temporary directory, removed with the files in it
+// when the object goes.
 class TempFolder {
   public:
     TempFolder();
@@ -22,5 +22,10 @@ class TempFolder {
     std::string path;
 };
 
+// The folder of this test program, without a backslash at the end.
+std::string ThisProgramFolder();
+
+bool FileExists(const std::string& path);
+// Both throw when the file cannot be opened, read or written.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
