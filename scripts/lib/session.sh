@@ -33,12 +33,16 @@ stop_private_display() {
 start_wine() {
     export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    local boot=(wineboot)
-    [[ -f "$WINEPREFIX/system.reg" ]] || boot=(wineboot -i)
     mkdir -p "$WINEPREFIX"
     # The locale is set for Wine alone (Shift-JIS ANSI code page), not for this shell.
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        # A new prefix: let its first-time set-up run to the end, server included.
+        # Programs started while it is still settling wait many seconds for the desktop.
+        env LC_ALL=ja_JP.UTF-8 wineboot -i >/dev/null 2>&1 </dev/null
+        env LC_ALL=ja_JP.UTF-8 wineserver -w >/dev/null 2>&1 </dev/null
+    fi
     env LC_ALL=ja_JP.UTF-8 wineserver -p >/dev/null 2>&1 </dev/null
-    env LC_ALL=ja_JP.UTF-8 "${boot[@]}" >/dev/null 2>&1 </dev/null
+    env LC_ALL=ja_JP.UTF-8 wineboot >/dev/null 2>&1 </dev/null
 }
 
 stop_wine() {
