@@ -114,7 +114,7 @@ bool SettingsDialog::OnInit(WPARAM, LPARAM) {
 bool SettingsDialog::BeginDrag() {
     const PixelPoint cursor = CursorPosition();
     const RECT sample = OuterRect(GetDlgItem(hwnd, IDC_SAMPLE));
-    dragging = false;
+    // A press outside the sample disarms the drag and keeps the last grab point.
     PixelPoint grab = {grabX, grabY};
     dragging = GrabSample(cursor, {sample.left, sample.top, sample.right, sample.bottom}, grab);
     grabX = grab.x;
