@@ -47,6 +47,7 @@ struct IndicatorState {
     char text[kIndicatorTextSize] = {};
     RECT textRect = {};       // the window size measured on the last tick, from 0, 0
     bool dialogOpen = false;  // a dialog or chooser is up: the tick neither moves nor shows
+    bool closing = false;     // the destroy handler has run: the process is about to end
 };
 
 extern IndicatorState indicatorState;

@@ -4,6 +4,7 @@
 
 #include "app/IndicatorState.h"
 #include "app/Placement.h"
+#include "app/TrayCommands.h"
 #include "res/resource.h"
 #include "settings/FontRecord.h"
 #include "text/CodePage.h"
@@ -45,8 +46,7 @@ void LoadIndicatorFont() {
 }
 
 LRESULT OnCreate(HWND window) {
-    clockFormatter.SetFormat(
-        indicatorSettings.ReadString(kSettingsSection, kDateFormatKey, kDefaultDateFormat));
+    LoadClockFormat();
     AddTrayIcon(window);
     SetTimer(window, kIndicatorTimerId, kIndicatorTimerPeriod, nullptr);
     LoadIndicatorFont();
@@ -54,10 +54,7 @@ LRESULT OnCreate(HWND window) {
         indicatorSettings.ReadInt(kSettingsSection, kFontColorKey, kDefaultTextColor);
     indicatorState.backColor =
         indicatorSettings.ReadInt(kSettingsSection, kBackColorKey, kDefaultBackColor);
-    indicatorState.offsetX =
-        indicatorSettings.ReadInt(kSettingsSection, kOffsetXKey, kDefaultOffsetX);
-    indicatorState.offsetY =
-        indicatorSettings.ReadInt(kSettingsSection, kOffsetYKey, kDefaultOffsetY);
+    LoadOffsets();
     return 0;
 }
 
@@ -130,13 +127,36 @@ LRESULT OnDestroy(HWND window) {
     DeleteObject(indicatorState.font);
     indicatorState.font = nullptr;
     Shell_NotifyIconA(NIM_DELETE, &indicatorState.trayIcon);
+    indicatorState.closing = true;
     PostQuitMessage(0);
     return 0;
 }
 
+// Registered once; the shell sends it to every top-level window when it has
+// made the notification area anew.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 }  // namespace
 
+void LoadClockFormat() {
+    clockFormatter.SetFormat(
+        indicatorSettings.ReadString(kSettingsSection, kDateFormatKey, kDefaultDateFormat));
+}
+
+void LoadOffsets() {
+    indicatorState.offsetX =
+        indicatorSettings.ReadInt(kSettingsSection, kOffsetXKey, kDefaultOffsetX);
+    indicatorState.offsetY =
+        indicatorSettings.ReadInt(kSettingsSection, kOffsetYKey, kDefaultOffsetY);
+}
+
 LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != 0 && message == TaskbarCreatedMessage()) {
+        return OnTaskbarCreated();
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate(window);
@@ -146,6 +166,10 @@ LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, L
             return OnPaint(window);
         case WM_DESTROY:
             return OnDestroy(window);
+        case WM_COMMAND:
+            return OnMenuCommand(window, wParam, lParam);
+        case WM_TRAYNOTIFY:
+            return OnTrayNotify(window, lParam);
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

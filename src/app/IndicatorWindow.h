@@ -24,6 +24,11 @@ constexpr int kTrayTipSize = 64;
 
 LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Take the Clock format and the offsets from the settings file, at creation
+// and again when the display-settings dialog has closed.
+void LoadClockFormat();
+void LoadOffsets();
+
 // Registers the class "MousePos" for indicatorState.instance; 0 when refused.
 ATOM RegisterIndicatorClass();
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "dialogs/ByteLimit.h"
 #include "dialogs/SampleDrag.h"
 #include "res/resource.h"
 #include "settings/SettingsKeys.h"
@@ -11,7 +12,8 @@ SettingsDialog settingsDialog;
 namespace {
 
 // The Clock formatter holds at most this many bytes; a double-byte
-// character counts as two.
+// character counts as two. The edit itself (common controls 6) counts
+// characters, so the byte limit is kept by LimitFormatText.
 constexpr int kDateFormatLimit = 99;
 constexpr int kPointerIconSize = 32;
 
@@ -53,8 +55,19 @@ INT_PTR OnInitDialog(HWND dialog, WPARAM wParam, LPARAM lParam) {
     return settingsDialog.OnInit(wParam, lParam);
 }
 
-INT_PTR OnCommand(HWND dialog, WORD command) {
+std::string WindowText(HWND window) {
+    std::vector<char> text(GetWindowTextLengthA(window) + 1, '\0');
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+INT_PTR OnCommand(HWND dialog, WORD command, WORD notification) {
     switch (command) {
+        case IDC_DATE_FORMAT:
+            if (notification == EN_CHANGE) {
+                settingsDialog.LimitFormatText();
+            }
+            return FALSE;
         case IDC_SETTINGS_OK:
             return settingsDialog.SaveAndClose();
         case IDC_SETTINGS_CANCEL:
@@ -79,6 +92,13 @@ INT_PTR OnClose(HWND dialog) {
     return TRUE;
 }
 
+// The dialog can also end without WM_CLOSE, when the program quits while it is
+// up; the next opening must not find it still running.
+INT_PTR OnDestroy() {
+    settingsDialog.hwnd = nullptr;
+    return FALSE;
+}
+
 }  // namespace
 
 bool SettingsDialog::OnInit(WPARAM, LPARAM) {
@@ -101,8 +121,10 @@ bool SettingsDialog::OnInit(WPARAM, LPARAM) {
 
     dateEdit.Attach(hwnd, IDC_DATE_FORMAT);
     SendDlgItemMessageA(hwnd, IDC_DATE_FORMAT, EM_LIMITTEXT, kDateFormatLimit, 0);
-    SetWindowTextA(dateEdit.hwnd,
-                   settingsFile.ReadString(kSettingsSection, kDateFormatKey, kDefaultDateFormat));
+    // Taken before it is shown, so that a longer value from the file is shown whole.
+    formatText = settingsFile.ReadString(kSettingsSection, kDateFormatKey, kDefaultDateFormat);
+    SetWindowTextA(dateEdit.hwnd, formatText.c_str());
+    formatText = WindowText(dateEdit.hwnd);
 
     MoveWindow(GetDlgItem(hwnd, IDC_POINTER_ICON), kPointerOrigin.x, kPointerOrigin.y,
                kPointerIconSize, kPointerIconSize, TRUE);
@@ -167,10 +189,20 @@ void SettingsDialog::PaintSample() {
     EndPaint(sample, &paint);
 }
 
+void SettingsDialog::LimitFormatText() {
+    const std::string now = WindowText(dateEdit.hwnd);
+    LimitedText kept;
+    if (!LimitInsertion(formatText, now, kDateFormatLimit, kept)) {
+        formatText = now;
+        return;
+    }
+    formatText = kept.text;
+    SetWindowTextA(dateEdit.hwnd, formatText.c_str());  // comes back here, and fits
+    SendMessageA(dateEdit.hwnd, EM_SETSEL, kept.caret, kept.caret);
+}
+
 bool SettingsDialog::SaveAndClose() {
-    std::vector<char> text(GetWindowTextLengthA(dateEdit.hwnd) + 1, '\0');
-    GetWindowTextA(dateEdit.hwnd, text.data(), static_cast<int>(text.size()));
-    settingsFile.WriteString(kSettingsSection, kDateFormatKey, text.data());
+    settingsFile.WriteString(kSettingsSection, kDateFormatKey, WindowText(dateEdit.hwnd).c_str());
     settingsFile.WriteInt(kSettingsSection, kOffsetXKey, offsetX);
     settingsFile.WriteInt(kSettingsSection, kOffsetYKey, offsetY);
     RequestClose(hwnd);
@@ -182,11 +214,13 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_INITDIALOG:
             return OnInitDialog(dialog, wParam, lParam);
         case WM_COMMAND:
-            return OnCommand(dialog, LOWORD(wParam));
+            return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         case WM_SYSCOMMAND:
             return OnSysCommand(dialog, wParam);
         case WM_CLOSE:
             return OnClose(dialog);
+        case WM_DESTROY:
+            return OnDestroy();
         case WM_NOTIFY:
             return TRUE;
         case WM_MOUSEMOVE:

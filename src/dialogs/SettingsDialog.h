@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "dialogs/ControlWrapper.h"
 #include "dialogs/DialogWrapper.h"
 #include "settings/SettingsFile.h"
@@ -21,6 +23,8 @@ class SettingsDialog : public DialogWrapper {
     bool DragTo(WPARAM keyState);
     void PaintSample();
     bool SaveAndClose();
+    // Keeps what the user types within the format's byte limit.
+    void LimitFormatText();
 
     ControlWrapper dateEdit;
     SettingsFile settingsFile;
@@ -33,7 +37,8 @@ class SettingsDialog : public DialogWrapper {
     int offsetY = 0;
     COLORREF textColor = 0;
     COLORREF backColor = 0;
-    HFONT font = nullptr;  // the indicator's, not owned
+    HFONT font = nullptr;    // the indicator's, not owned
+    std::string formatText;  // the edit's text as last taken, within the limit or as read
 };
 
 // The process's one display-settings dialog; both procedures work on it.

@@ -1,0 +1,189 @@
+#include "app/TrayCommands.h"
+
+#include "app/IndicatorState.h"
+#include "app/IndicatorWindow.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/SettingsDialog.h"
+#include "res/resource.h"
+#include "settings/Appearance.h"
+#include "text/MouseHook.h"
+
+namespace {
+
+// Every dialog and chooser opened from the indicator runs the same way: never
+// two at once, the indicator hidden while it is up. The follow-up is skipped
+// when the program was closed from the menu while the dialog was up: the
+// dialog ended because the program is quitting, and nothing more may be shown.
+template <typename Run, typename FollowUp>
+void RunGuardedDialog(HWND window, Run run, FollowUp followUp) {
+    if (indicatorState.dialogOpen) {
+        return;
+    }
+    indicatorState.dialogOpen = true;
+    ShowWindow(window, SW_HIDE);
+    run();
+    indicatorState.dialogOpen = false;
+    if (indicatorState.closing) {
+        return;
+    }
+    followUp();
+    ShowWindow(window, SW_SHOW);
+}
+
+// The dialog stores its results on OK; whatever the user chose, the indicator
+// takes them back from the file.
+void OpenDisplaySettings(HWND window) {
+    RunGuardedDialog(
+        window,
+        [window] {
+            RECT outer{};
+            GetWindowRect(window, &outer);
+            settingsDialog.font = indicatorState.font;
+            settingsDialog.sampleWidth = outer.right - outer.left;
+            settingsDialog.sampleHeight = outer.bottom - outer.top;
+            settingsDialog.offsetX = indicatorState.offsetX;
+            settingsDialog.offsetY = indicatorState.offsetY;
+            settingsDialog.ShowModal(nullptr, MAKEINTRESOURCEA(IDD_DISPLAY_SETTINGS),
+                                     SettingsDialogProc, indicatorState.instance);
+        },
+        [] {
+            LoadOffsets();
+            LoadClockFormat();
+        });
+}
+
+// While the background is the transparent colour, a new colour becomes the key.
+void OpenBackColorChooser(HWND window) {
+    RunGuardedDialog(window, ChooseBackColor, [window] {
+        if (indicatorState.alphaCommand == IDM_ALPHA_BACKGROUND &&
+            indicatorState.layeredEntry != nullptr) {
+            indicatorState.layeredEntry(window, indicatorState.backColor, 0, LWA_COLORKEY);
+        }
+    });
+}
+
+// Only a font that was replaced is deleted: after a cancel the chooser hands
+// back the font in use.
+void OpenFontChooser(HWND window) {
+    HFONT chosen = nullptr;
+    RunGuardedDialog(
+        window, [&chosen] { chosen = ChooseIndicatorFont(); },
+        [&chosen] {
+            if (chosen != indicatorState.font) {
+                DeleteObject(indicatorState.font);
+                indicatorState.font = chosen;
+            }
+        });
+}
+
+void OpenAboutBox(HWND window) {
+    RunGuardedDialog(
+        window,
+        [window] {
+            DialogBoxParamA(indicatorState.instance, MAKEINTRESOURCEA(IDD_ABOUT), window,
+                            AboutDialogProc, 0);
+        },
+        [] {});
+}
+
+// The border goes or comes back at once; the size the tick measures stays.
+void ToggleBorder(HWND window) {
+    if (indicatorState.dialogOpen) {
+        return;
+    }
+    const bool bordered = (indicatorState.windowStyle & WS_BORDER) != 0;
+    indicatorSettings.WriteInt(kSettingsSection, kBorderKey, bordered ? 0 : 1);
+    if (bordered) {
+        indicatorState.windowStyle &= ~static_cast<DWORD>(WS_BORDER);
+    } else {
+        indicatorState.windowStyle |= WS_BORDER;
+    }
+    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(indicatorState.windowStyle));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+// The menu opens with its top-left corner at the cursor. The indicator comes to
+// the foreground first and gets a null message after, so that the menu closes
+// when the user clicks elsewhere.
+void OpenPopupMenu(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window);
+    SetFocus(window);
+    TrackPopupMenu(indicatorState.popupMenu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window,
+                   nullptr);
+    PostMessageA(window, WM_NULL, 0, 0);
+}
+
+}  // namespace
+
+LRESULT OnTrayNotify(HWND window, LPARAM mouseMessage) {
+    switch (static_cast<UINT>(mouseMessage)) {
+        case WM_RBUTTONDOWN:
+            OpenPopupMenu(window);
+            break;
+        case WM_LBUTTONDBLCLK:
+            OpenAboutBox(window);
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const unsigned command = LOWORD(wParam);
+    if (command >= IDM_ALPHA_100 && command <= IDM_ALPHA_BACKGROUND) {
+        SetTransparency(window, static_cast<int>(command));
+        return 0;
+    }
+    switch (command) {
+        case IDM_VIEW_CORRECTED:
+            SetViewMode(kViewCorrected);
+            break;
+        case IDM_VIEW_ABSOLUTE:
+            SetViewMode(kViewAbsolute);
+            break;
+        case IDM_DISPLAY_SETTINGS:
+            OpenDisplaySettings(window);
+            break;
+        case IDM_BORDER:
+            ToggleBorder(window);
+            break;
+        case IDM_BACK_COLOR:
+            OpenBackColorChooser(window);
+            break;
+        case IDM_FONT:
+            OpenFontChooser(window);
+            break;
+        case IDM_CLOCK:
+            HookStop();
+            SetDisplayMode(kDisplayClock);
+            break;
+        case IDM_COORDINATES:
+            HookStop();
+            SetDisplayMode(kDisplayCoordinates);
+            break;
+        case IDM_RANGE:
+            SetDisplayMode(kDisplayRange);
+            HookStart();
+            break;
+        case IDM_CLOSE:
+            SendMessageA(window, WM_DESTROY, 0, 0);
+            break;
+        case IDM_ABOUT:
+            OpenAboutBox(window);
+            break;
+        default:
+            return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+    }
+    return 0;
+}
+
+LRESULT OnTaskbarCreated() {
+    if (!indicatorState.closing) {
+        Shell_NotifyIconA(NIM_ADD, &indicatorState.trayIcon);
+    }
+    return 0;
+}

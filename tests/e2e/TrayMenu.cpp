@@ -1,0 +1,150 @@
+#include "TrayMenu.h"
+
+#include <cstring>
+
+#include "MouseInput.h"
+#include "SyntheticInput.h"
+#include "WaitFor.h"
+#include "WindowSearch.h"
+
+namespace {
+
+constexpr DWORD kMenuTimeoutMs = 5000;
+constexpr DWORD kRetryPressMs = 1000;
+constexpr char kTrayWindowClass[] = "__winex11_standalone_tray";
+constexpr char kTrayIconClass[] = "__winex11_tray_icon";
+
+BOOL CALLBACK CountIcon(HWND child, LPARAM context) {
+    auto* found = reinterpret_cast<std::pair<HWND, int>*>(context);
+    if (HasClass(child, kTrayIconClass) && IsWindowVisible(child)) {
+        found->first = child;
+        ++found->second;
+    }
+    return TRUE;
+}
+
+void SendButton(DWORD down, DWORD up) {
+    SendEvent(MouseEvent(down));
+    SendEvent(MouseEvent(up));
+}
+
+void SendKey(WORD key) {
+    SendEvent(KeyEvent(key, 0));
+    SendEvent(KeyEvent(key, KEYEVENTF_KEYUP));
+}
+
+}  // namespace
+
+HWND FindTrayIconWindow() {
+    HWND tray = FindWindowA(kTrayWindowClass, nullptr);
+    if (tray == nullptr) {
+        return nullptr;
+    }
+    std::pair<HWND, int> found{nullptr, 0};
+    EnumChildWindows(tray, CountIcon, reinterpret_cast<LPARAM>(&found));
+    return found.second == 1 ? found.first : nullptr;
+}
+
+POINT TrayIconCentre(HWND icon) {
+    RECT rect{};
+    GetWindowRect(icon, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+HWND FindVisibleWindowOf(DWORD processId, const char* className) {
+    return FindWindowWhere(0, [&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == processId && IsWindowVisible(window) && HasClass(window, className);
+    });
+}
+
+HWND FindMenuWindow(DWORD processId) {
+    return FindVisibleWindowOf(processId, "#32768");
+}
+
+HWND FindDialogOf(DWORD processId, const char* title) {
+    return FindWindowWhere(0, [&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != processId || !IsWindowVisible(window) || !HasClass(window, "#32770")) {
+            return false;
+        }
+        char text[256] = {};
+        GetWindowTextA(window, text, sizeof text);
+        return title == nullptr || std::strcmp(text, title) == 0;
+    });
+}
+
+HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress) {
+    HWND icon = nullptr;
+    if (!WaitFor(kMenuTimeoutMs, [&] { return (icon = FindTrayIconWindow()) != nullptr; })) {
+        return nullptr;
+    }
+    const POINT centre = TrayIconCentre(icon);
+    const POINT at = InputMoveTo(centre.x, centre.y);
+    if (cursorAtPress != nullptr) {
+        *cursorAtPress = at;
+    }
+    // The tray window of a program that has just started may not take input
+    // yet: press again while no menu shows.
+    HWND menu = nullptr;
+    WaitFor(kMenuTimeoutMs, [&] {
+        SendButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+        return WaitFor(kRetryPressMs,
+                       [&] { return (menu = FindMenuWindow(processId)) != nullptr; });
+    });
+    return menu;
+}
+
+void DoubleClickTrayIcon() {
+    HWND icon = FindTrayIconWindow();
+    if (icon == nullptr) {
+        return;
+    }
+    const POINT centre = TrayIconCentre(icon);
+    InputMoveTo(centre.x, centre.y);
+    SendButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    SendButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+void TypeKeys(const std::string& keys) {
+    for (const char key : keys) {
+        SendKey(static_cast<unsigned char>(key));
+    }
+}
+
+testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys) {
+    if (OpenTrayMenu(processId) == nullptr) {
+        return testing::AssertionFailure() << "no popup menu after a right press on the tray icon";
+    }
+    TypeKeys(keys);
+    if (!WaitFor(kMenuTimeoutMs, [&] { return FindMenuWindow(processId) == nullptr; })) {
+        TypeKeys(std::string(3, VK_ESCAPE));
+        return testing::AssertionFailure() << "the menu stayed open after the keys";
+    }
+    return testing::AssertionSuccess();
+}
+
+namespace menu_keys {
+
+namespace {
+
+std::string SubmenuItem(const std::string& into, int index) {
+    return into + std::string(static_cast<std::size_t>(index), static_cast<char>(VK_DOWN)) +
+           static_cast<char>(VK_RETURN);
+}
+
+}  // namespace
+
+std::string PlacementItem(int index) {
+    return SubmenuItem("D", index);
+}
+
+std::string TransparencyItem(int index) {
+    return SubmenuItem(std::string{static_cast<char>(VK_UP), static_cast<char>(VK_UP),
+                                   static_cast<char>(VK_RIGHT)},
+                       index);
+}
+
+}  // namespace menu_keys

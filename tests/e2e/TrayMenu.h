@@ -1,0 +1,60 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+// The program's tray icon as Wine shows it without a desktop tray (an icon
+// window inside its own small tray window at the top-left of the screen), and
+// the popup menu that a right press on it opens. Everything is driven with
+// input as a user's hand gives it (SendInput).
+
+// The one icon window in Wine's tray window, or null when there is none (or
+// more than one: then no test could tell which is whose).
+HWND FindTrayIconWindow();
+
+// The centre of the icon on the screen.
+POINT TrayIconCentre(HWND icon);
+
+// Right press and release on the icon; the press opens the menu. Gives the
+// visible menu window of the process, or null when none showed.
+HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress = nullptr);
+
+// Two left clicks on the icon in quick succession.
+void DoubleClickTrayIcon();
+
+// The visible popup menu window ("#32768") of the process, or null.
+HWND FindMenuWindow(DWORD processId);
+
+// Keys as typed: each character of `keys` is a virtual-key code ('T', VK_DOWN, ...).
+void TypeKeys(const std::string& keys);
+
+// Opens the menu, types the keys that choose an item, and waits until the
+// menu has closed.
+testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys);
+
+// Key sequences for the items of the menu: the letters of the top-level items,
+// and the way into the two submenus (from the top of the menu, Up wraps round
+// to Close, Up again is the transparency submenu).
+namespace menu_keys {
+constexpr char kAbout[] = "V";
+constexpr char kClock[] = "T";
+constexpr char kCoordinates[] = "P";
+constexpr char kRange[] = "S";
+constexpr char kDisplaySettings[] = "O";
+constexpr char kBorder[] = "R";
+constexpr char kBackColor[] = "B";
+constexpr char kFont[] = "F";
+constexpr char kClose[] = "X";
+// The n-th item (0 first) of a submenu.
+std::string PlacementItem(int index);
+std::string TransparencyItem(int index);
+}  // namespace menu_keys
+
+// The visible top-level window of the process with the class, or null.
+HWND FindVisibleWindowOf(DWORD processId, const char* className);
+
+// The visible dialog box ("#32770") of the process with the title, or null;
+// any title when title is null.
+HWND FindDialogOf(DWORD processId, const char* title = nullptr);
