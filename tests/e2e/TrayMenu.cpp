@@ -35,8 +35,12 @@ void SendKey(WORD key) {
 
 }  // namespace
 
+HWND FindTrayWindow() {
+    return FindWindowA(kTrayWindowClass, nullptr);
+}
+
 HWND FindTrayIconWindow() {
-    HWND tray = FindWindowA(kTrayWindowClass, nullptr);
+    HWND tray = FindTrayWindow();
     if (tray == nullptr) {
         return nullptr;
     }

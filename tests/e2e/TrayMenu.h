@@ -14,6 +14,9 @@
 // more than one: then no test could tell which is whose).
 HWND FindTrayIconWindow();
 
+// Wine's tray window, or null.
+HWND FindTrayWindow();
+
 // The centre of the icon on the screen.
 POINT TrayIconCentre(HWND icon);
 
