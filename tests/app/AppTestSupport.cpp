@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 
+#include <colordlg.h>
+
 #include <fstream>
 
 #include "WindowSearch.h"
@@ -45,6 +47,12 @@ std::vector<std::string> TempSettings::KeysInOrder() const {
         }
     }
     return keys;
+}
+
+void ChangeColour(HWND dialog, COLORREF colour) {
+    SetDlgItemInt(dialog, COLOR_RED, GetRValue(colour), FALSE);
+    SetDlgItemInt(dialog, COLOR_GREEN, GetGValue(colour), FALSE);
+    SetDlgItemInt(dialog, COLOR_BLUE, GetBValue(colour), FALSE);
 }
 
 void ResetIndicator(const TempSettings& settings) {

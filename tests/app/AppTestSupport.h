@@ -40,6 +40,9 @@ std::vector<UINT> GreyedCommands(HMENU menu);
 // Clears this thread's message queue.
 void DiscardMessages();
 
+// Types the colour into the colour chooser's red, green and blue fields.
+void ChangeColour(HWND dialog, COLORREF colour);
+
 // Closes the next dialog box this thread shows: a thread timer, which the
 // dialog's own modal loop runs, finds the box, hands it to prepare and then
 // presses the button (IDOK or IDCANCEL).

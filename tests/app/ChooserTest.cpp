@@ -118,13 +118,6 @@ TEST_F(ChooserTest, FirstCancelStoresTheBuiltInRecord) {
     EXPECT_EQ(settings.Read("FONT_COLOR"), "0");
 }
 
-// Types the colour into the chooser's red, green and blue fields.
-void ChangeColour(HWND dialog, COLORREF colour) {
-    SetDlgItemInt(dialog, COLOR_RED, GetRValue(colour), FALSE);
-    SetDlgItemInt(dialog, COLOR_GREEN, GetGValue(colour), FALSE);
-    SetDlgItemInt(dialog, COLOR_BLUE, GetBValue(colour), FALSE);
-}
-
 struct ColourCase {
     const char* name;
     int button;
