@@ -38,7 +38,11 @@ TEST(E2eTrayMenu, CoordinatesSwitchesTheTextAtOnce) {
     IndicatorSession session;
     ASSERT_TRUE(session.StartWithoutSettings());
     ASSERT_TRUE(ChooseFromTrayMenu(session.program.ProcessId(), menu_keys::kCoordinates));
-    EXPECT_EQ(ReadMainInt(session.folder.SettingsPath(), "MODE", -1), 0);
+    // The choice arrives as a posted command after the menu has closed.
+    EXPECT_TRUE(
+        WaitFor(kSettleTimeoutMs,
+                [&] { return ReadMainInt(session.folder.SettingsPath(), "MODE", -1) == 0; }))
+        << "MODE " << ReadMainInt(session.folder.SettingsPath(), "MODE", -1);
     EXPECT_TRUE(ShowsText(session.window, CoordinatesText(CursorPosition()), DefaultLook(),
                           kSettleTimeoutMs));
 }
