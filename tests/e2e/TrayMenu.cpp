@@ -11,6 +11,9 @@ namespace {
 
 constexpr DWORD kMenuTimeoutMs = 5000;
 constexpr DWORD kRetryPressMs = 1000;
+// Pixels between the spots of two presses in a row; more than the
+// double-click rectangle (SM_CXDOUBLECLK, 4 by default) allows.
+constexpr int kPressStep = 3;
 constexpr char kTrayWindowClass[] = "__winex11_standalone_tray";
 constexpr char kTrayIconClass[] = "__winex11_tray_icon";
 
@@ -26,6 +29,16 @@ BOOL CALLBACK CountIcon(HWND child, LPARAM context) {
 void SendButton(DWORD down, DWORD up) {
     SendEvent(MouseEvent(down));
     SendEvent(MouseEvent(up));
+}
+
+// The icon's window class takes double clicks, so a second right press on the
+// same spot within the double-click time arrives as WM_RBUTTONDBLCLK, which
+// opens nothing: each press lands a few pixels to the other side of the centre.
+POINT NextPressPoint(HWND icon) {
+    static int presses = 0;
+    const POINT centre = TrayIconCentre(icon);
+    const int side = (presses++ % 2 == 0) ? -kPressStep : kPressStep;
+    return POINT{centre.x + side, centre.y};
 }
 
 void SendKey(WORD key) {
@@ -85,15 +98,15 @@ HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress) {
     if (!WaitFor(kMenuTimeoutMs, [&] { return (icon = FindTrayIconWindow()) != nullptr; })) {
         return nullptr;
     }
-    const POINT centre = TrayIconCentre(icon);
-    const POINT at = InputMoveTo(centre.x, centre.y);
-    if (cursorAtPress != nullptr) {
-        *cursorAtPress = at;
-    }
     // The tray window of a program that has just started may not take input
     // yet: press again while no menu shows.
     HWND menu = nullptr;
     WaitFor(kMenuTimeoutMs, [&] {
+        const POINT spot = NextPressPoint(icon);
+        const POINT at = InputMoveTo(spot.x, spot.y);
+        if (cursorAtPress != nullptr) {
+            *cursorAtPress = at;
+        }
         SendButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         return WaitFor(kRetryPressMs,
                        [&] { return (menu = FindMenuWindow(processId)) != nullptr; });

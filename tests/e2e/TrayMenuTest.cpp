@@ -21,6 +21,14 @@
 
 namespace {
 
+// The effect of a menu choice on the settings file: the command is posted
+// when the menu closes and writes its key a moment later.
+auto StoredSoon(const std::string& path, const char* key, int value) {
+    return [path, key, value] {
+        return WaitFor(kSettleTimeoutMs, [&] { return ReadMainInt(path, key, -1) == value; });
+    };
+}
+
 std::string CoordinatesText(POINT at) {
     return "x:" + std::to_string(at.x) + " y:" + std::to_string(at.y);
 }
@@ -43,8 +51,9 @@ TEST(E2eTrayMenu, OpensAtTheCursorOnARightPress) {
 TEST(E2eTrayMenu, CoordinatesSwitchesTheTextAtOnce) {
     IndicatorSession session;
     ASSERT_TRUE(session.StartWithoutSettings());
-    ASSERT_TRUE(ChooseFromTrayMenu(session.program.ProcessId(), menu_keys::kCoordinates));
-    EXPECT_EQ(ReadMainInt(session.folder.SettingsPath(), "MODE", -1), 0);
+    // The choice arrives as a posted command after the menu has closed.
+    EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), menu_keys::kCoordinates,
+                            StoredSoon(session.folder.SettingsPath(), "MODE", 0)));
     EXPECT_TRUE(ShowsText(session.window, CoordinatesText(CursorPosition()), DefaultLook(),
                           kSettleTimeoutMs));
 }
@@ -224,8 +233,8 @@ TEST_P(E2eTrayDisplayMode, SwitchesTheTextAtOnceAndStoresTheMode) {
     const DisplayModeCase& c = GetParam();
     IndicatorSession session;
     ASSERT_TRUE(session.Start(MainSection({{"MODE", c.startMode}, {"DATE_FORMAT", kPlainFormat}})));
-    ASSERT_TRUE(ChooseFromTrayMenu(session.program.ProcessId(), c.keys));
-    EXPECT_EQ(ReadMainInt(session.folder.SettingsPath(), "MODE", -1), c.mode);
+    EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), c.keys,
+                            StoredSoon(session.folder.SettingsPath(), "MODE", c.mode)));
     const std::string expected = c.shows != nullptr ? c.shows : CoordinatesText(CursorPosition());
     EXPECT_TRUE(ShowsText(session.window, expected, DefaultLook(), kSettleTimeoutMs));
 }
@@ -254,16 +263,17 @@ TEST(E2eTrayRange, ShowsTheSizeOfADragAndForgetsItInCoordinates) {
     IndicatorSession session;
     ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
     const DWORD processId = session.program.ProcessId();
-    ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kRange));
+    const std::string path = session.folder.SettingsPath();
+    ASSERT_TRUE(ChooseUntil(processId, menu_keys::kRange, StoredSoon(path, "MODE", 2)));
     Drag({300, 300}, {420, 250});
     EXPECT_TRUE(ShowsText(session.window, "size x:120 y:-50", DefaultLook(), kSettleTimeoutMs));
 
-    ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kCoordinates));
+    ASSERT_TRUE(ChooseUntil(processId, menu_keys::kCoordinates, StoredSoon(path, "MODE", 0)));
     Drag({500, 400}, {530, 440});
     EXPECT_TRUE(ShowsText(session.window, CoordinatesText(CursorPosition()), DefaultLook(),
                           kSettleTimeoutMs));
     // Range again starts from nothing: the drag made in Coordinates mode left no trace.
-    ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kRange));
+    ASSERT_TRUE(ChooseUntil(processId, menu_keys::kRange, StoredSoon(path, "MODE", 2)));
     EXPECT_TRUE(ShowsText(session.window, "size x:0 y:0", DefaultLook(), kSettleTimeoutMs));
 }
 
@@ -282,11 +292,8 @@ TEST_P(E2eTrayTransparency, GivesTheLayeredAttributesAndStoresThem) {
     const TransparencyItemCase& c = GetParam();
     IndicatorSession session;
     ASSERT_TRUE(session.Start(MainSection({{"ALPHA", c.startAlpha}, {"BACK_COLOR", "1193046"}})));
-    ASSERT_TRUE(
-        ChooseFromTrayMenu(session.program.ProcessId(), menu_keys::TransparencyItem(c.item)));
-    EXPECT_TRUE(WaitFor(
-        kSettleTimeoutMs,
-        [&] { return ReadMainInt(session.folder.SettingsPath(), "ALPHA", -1) == c.stored; }))
+    EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), menu_keys::TransparencyItem(c.item),
+                            StoredSoon(session.folder.SettingsPath(), "ALPHA", c.stored)))
         << "ALPHA is " << ReadMainValue(session.folder.SettingsPath(), "ALPHA");
     COLORREF key = 0;
     BYTE alpha = 0;
@@ -335,8 +342,8 @@ TEST_P(E2eTrayPlacement, SwitchesThePlacementRule) {
     ASSERT_TRUE(session.Start(MainSection(
         {{"VIEW_MODE", c.startViewMode}, {"WINPOINT_X", "-100"}, {"WINPOINT_Y", "300"}})));
     ASSERT_TRUE(session.WaitForFirstTick());
-    ASSERT_TRUE(ChooseFromTrayMenu(session.program.ProcessId(), menu_keys::PlacementItem(c.item)));
-    EXPECT_EQ(ReadMainInt(session.folder.SettingsPath(), "VIEW_MODE", -1), c.stored);
+    EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), menu_keys::PlacementItem(c.item),
+                            StoredSoon(session.folder.SettingsPath(), "VIEW_MODE", c.stored)));
     const POINT cursor = CursorPosition();
     RECT rect{};
     EXPECT_TRUE(WaitFor(kSettleTimeoutMs,
@@ -379,8 +386,9 @@ TEST_P(E2eTrayBorder, TwiceBringsBackTheStartingStyleAndKeepsTheSize) {
     const bool startBordered = HasBorder(session.window);
     const RECT startRect = session.WindowRect();
 
-    ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kBorder));
-    EXPECT_EQ(ReadMainInt(path, "BORDER", -1), c.storedAfterOne);
+    // A retry only when the first choice left BORDER as it was: the item toggles.
+    ASSERT_TRUE(
+        ChooseUntil(processId, menu_keys::kBorder, StoredSoon(path, "BORDER", c.storedAfterOne)));
     EXPECT_EQ(HasBorder(session.window), !startBordered);
     // The new style has no WS_VISIBLE; the next tick shows the window again.
     EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return IsWindowVisible(session.window) != 0; }));
@@ -388,8 +396,8 @@ TEST_P(E2eTrayBorder, TwiceBringsBackTheStartingStyleAndKeepsTheSize) {
     EXPECT_EQ(rect.right - rect.left, startRect.right - startRect.left);
     EXPECT_EQ(rect.bottom - rect.top, startRect.bottom - startRect.top);
 
-    ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kBorder));
-    EXPECT_EQ(ReadMainInt(path, "BORDER", -1), c.storedAfterOne == 0 ? 1 : 0);
+    ASSERT_TRUE(ChooseUntil(processId, menu_keys::kBorder,
+                            StoredSoon(path, "BORDER", c.storedAfterOne == 0 ? 1 : 0)));
     EXPECT_EQ(HasBorder(session.window), startBordered);
     EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return IsWindowVisible(session.window) != 0; }));
     rect = session.WindowRect();
@@ -442,7 +450,8 @@ TEST(E2eTrayIcon, ComesBackWhenTheTaskbarIsMadeAnew) {
     PostMessageA(session.window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return TrayIconExists(session.window); }));
     // And it is the program's own icon again: its menu opens from it.
-    EXPECT_TRUE(ChooseFromTrayMenu(session.program.ProcessId(), menu_keys::kCoordinates));
+    EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), menu_keys::kCoordinates,
+                            StoredSoon(session.folder.SettingsPath(), "MODE", 0)));
 }
 
 TEST(E2eTrayMenu, CloseRemovesTheIconAndEndsWithExitCodeZero) {
@@ -451,9 +460,10 @@ TEST(E2eTrayMenu, CloseRemovesTheIconAndEndsWithExitCodeZero) {
     ASSERT_TRUE(WaitFor(kStartTimeoutMs, [&] { return TrayIconExists(session.window); }));
     ASSERT_TRUE(session.WaitForFirstTick());  // start-up has written its settings
     const std::string before = ReadFileBytes(session.folder.SettingsPath());
-    ASSERT_TRUE(ChooseFromTrayMenu(session.program.ProcessId(), menu_keys::kClose));
     DWORD exitCode = 99;
-    ASSERT_TRUE(session.program.WaitForExit(kExitTimeoutMs, &exitCode));
+    ASSERT_TRUE(ChooseUntil(session.program.ProcessId(), menu_keys::kClose, [&] {
+        return session.program.WaitForExit(kExitTimeoutMs, &exitCode);
+    }));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(FindTrayIconWindow(), nullptr);
     EXPECT_EQ(ReadFileBytes(session.folder.SettingsPath()), before);
