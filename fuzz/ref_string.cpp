@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int kStrings = 4;
-constexpr std::size_t kLongestModel = 1 << 16;  // keeps doubling replacements quick
+constexpr std::size_t kLongestModel = 1 << 12;  // keeps growing replacements quick
 
 // The text that a copy back into the string keeps: whole characters only, so
 // a lead byte right before the terminator goes.
