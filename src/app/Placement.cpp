@@ -66,6 +66,11 @@ IndicatorPosition PlaceIndicator(int px, int py, int ox, int oy, int cx, int cy,
     if (Covers(position.x, position.y, cx, cy, px, py)) {
         position.x = HoldInIntRange(px + kMargin);
         position.y = HoldInIntRange(py + kMargin);
+        // A cursor at the far end of the int range cannot be passed on the
+        // right and below (the step is held there): go left of it instead.
+        if (Covers(position.x, position.y, cx, cy, px, py)) {
+            position.x = HoldInIntRange(std::int64_t{px} - cx - kMargin);
+        }
     }
     return position;
 }

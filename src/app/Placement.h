@@ -11,6 +11,8 @@ struct IndicatorPosition {
 // Corrected, every other value Absolute. The screen runs from 0 to its extent.
 // Sums are taken without overflow; a coordinate beyond the int range (only
 // hostile offsets from the settings file reach one) is held at INT_MIN or
-// INT_MAX, and the cursor test then uses that held position.
+// INT_MAX, and the cursor test then uses that held position; a cursor at the
+// far end of the range, where the step right and below is held on it, has the
+// window put left of it.
 IndicatorPosition PlaceIndicator(int px, int py, int ox, int oy, int cx, int cy, int screenWidth,
                                  int screenHeight, int viewMode);

@@ -83,8 +83,9 @@ TEST_F(AppearanceTest, TransparencyAppliesStoresAndGreys) {
         {IDM_ALPHA_BACKGROUND, 0, LWA_COLORKEY, true},
         // A hand-edited value: the formula modulo 256, no item greyed.
         {5, 70, LWA_ALPHA, false},
-        // Close's identifier must not grey Close.
-        {IDM_CLOSE, static_cast<BYTE>(255 - 25 * (IDM_CLOSE - IDM_ALPHA_100)), LWA_ALPHA, false},
+        // Close's identifier (40034, two below 100 %) must not grey Close:
+        // 255 + 2 * 25 = 305, modulo 256.
+        {IDM_CLOSE, 49, LWA_ALPHA, false},
     };
     indicatorState.backColor = RGB(12, 34, 56);
     for (const TransparencyCase& c : cases) {

@@ -15,6 +15,38 @@
 
 namespace {
 
+struct MutexProbe {
+    const char* name;
+    DWORD result;
+};
+
+DWORD WINAPI ProbeMutex(void* parameter) {
+    auto* probe = static_cast<MutexProbe*>(parameter);
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, probe->name);
+    if (mutex == nullptr) {
+        probe->result = WAIT_FAILED;
+        return 0;
+    }
+    probe->result = WaitForSingleObject(mutex, 0);
+    if (probe->result == WAIT_OBJECT_0 || probe->result == WAIT_ABANDONED) {
+        ReleaseMutex(mutex);
+    }
+    CloseHandle(mutex);
+    return 0;
+}
+
+// What a wait of no time on the named mutex gives on a thread of its own.
+DWORD WaitFromOtherThread(const char* name) {
+    MutexProbe probe{name, WAIT_FAILED};
+    HANDLE thread = CreateThread(nullptr, 0, ProbeMutex, &probe, 0, nullptr);
+    if (thread == nullptr) {
+        return WAIT_FAILED;
+    }
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return probe.result;
+}
+
 TEST(SingleInstanceLock, SecondTakerIsRefused) {
     HANDLE other = CreateMutexA(nullptr, FALSE, "saru");
     ASSERT_NE(other, nullptr);
@@ -22,13 +54,21 @@ TEST(SingleInstanceLock, SecondTakerIsRefused) {
     CloseHandle(other);
 
     EXPECT_TRUE(TakeSingleInstanceLock());
-    // The lock is released for ownership but its name stays while the process runs.
-    HANDLE probe = OpenMutexA(SYNCHRONIZE, FALSE, "saru");
-    ASSERT_NE(probe, nullptr);
-    EXPECT_EQ(WaitForSingleObject(probe, 0), WAIT_OBJECT_0) << "the lock is still owned";
-    ReleaseMutex(probe);
-    CloseHandle(probe);
+    // The lock is released for ownership but its name stays while the process
+    // runs. The probe waits on another thread: the taking thread would get a
+    // mutex it still owns at once, released or not.
+    EXPECT_EQ(WaitFromOtherThread("saru"), WAIT_OBJECT_0) << "the lock is still owned";
     EXPECT_FALSE(TakeSingleInstanceLock());
+}
+
+// The probe itself: a mutex this thread owns is owned for another thread.
+TEST(SingleInstanceLock, ProbeSeesAnOwnedMutex) {
+    HANDLE owned = CreateMutexA(nullptr, TRUE, "tavikan-probe-check");
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(WaitFromOtherThread("tavikan-probe-check"), static_cast<DWORD>(WAIT_TIMEOUT));
+    ReleaseMutex(owned);
+    EXPECT_EQ(WaitFromOtherThread("tavikan-probe-check"), WAIT_OBJECT_0);
+    CloseHandle(owned);
 }
 
 // What the run looked like from inside its loop.

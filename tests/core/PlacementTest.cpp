@@ -94,6 +94,10 @@ const PlacementCase kExtremeCases[] = {
      INT_MAX, 102},
     {"absolute: cursor rule near INT_MIN", INT_MIN, INT_MIN, 0, 0, 60, 18, 1024, 768, kAbsolute,
      INT_MIN + 2, INT_MIN + 2},
+    {"cursor at the far corner: left of it", INT_MAX, INT_MAX, 0, 0, 60, 18, 1024, 768, kAbsolute,
+     INT_MAX - 62, INT_MAX},
+    {"cursor at the far right: the step below suffices", INT_MAX, 300, -30, -5, 60, 18, 1024, 768,
+     kCorrected, INT_MAX, 302},
     {"tall window above the cursor", 100, 0, 12, 15, 60, INT_MAX, 1024, 768, kCorrected, 112,
      INT_MIN},
 };

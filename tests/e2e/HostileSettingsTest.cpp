@@ -1,11 +1,13 @@
 // Damaged and hostile settings files: the program starts, shows its window,
 // keeps running, closes with exit code 0 and writes back nothing but ALPHA,
-// MODE and VIEW_MODE with the values it read.
+// MODE and VIEW_MODE with the values it read. A folder in the file's place
+// refuses those writes and stays as it was.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "CaseName.h"
@@ -52,10 +54,50 @@ int ReadAndWriteBack(const std::string& path, const char* key, int fallback) {
     return value;
 }
 
+// Every key of the section with the value that valueFor gives it.
+std::string EveryKey(const std::function<std::string(const std::string& key)>& valueFor) {
+    std::string text = "[MAIN]\r\n";
+    for (const char* key : {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y",
+                            "DATE_FORMAT", "MODE", "VIEW_MODE", "ALPHA", "BORDER"}) {
+        text += std::string(key) + "=" + valueFor(key) + "\r\n";
+    }
+    return text;
+}
+
+// The stored default font with its text changed at one place.
+std::string FontWith(size_t at, size_t length, const std::string& instead) {
+    return FontText([](LOGFONTA&) {}).replace(at, length, instead);
+}
+
+// Where tavi.ini is and what may be written to it.
+enum class Place { File, ReadOnlyFile, Folder };
+
 struct HostileCase {
     const char* name;
     std::string bytes;
+    Place place = Place::File;
 };
+
+// Puts the case's tavi.ini (or folder) at path.
+void Prepare(const HostileCase& c, const std::string& path) {
+    if (c.place == Place::Folder) {
+        ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
+        return;
+    }
+    WriteFileBytes(path, c.bytes);
+    if (c.place == Place::ReadOnlyFile) {
+        ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY)) << path;
+    }
+}
+
+// Lets the folder's clean-up delete what Prepare made.
+void Unprepare(const HostileCase& c, const std::string& path) {
+    if (c.place == Place::Folder) {
+        RemoveDirectoryA(path.c_str());
+    } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
 
 class E2eHostileSettings : public testing::TestWithParam<HostileCase> {};
 
@@ -64,18 +106,37 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     ASSERT_TRUE(PlaceCursor(400, 300));
     IndicatorSession session;
     ASSERT_TRUE(session.folder.Ready()) << session.folder.Error();
-    const std::string& original = c.bytes;
+
+    if (c.place == Place::Folder) {
+        // Nothing can be written there: afterwards the folder is still empty.
+        const std::string settings = session.folder.SettingsPath();
+        ASSERT_NO_FATAL_FAILURE(Prepare(c, settings));
+        ASSERT_TRUE(session.StartWithoutSettings());
+        ASSERT_TRUE(session.WaitForFirstTick());
+        EXPECT_FALSE(WaitFor(kKeepRunningMs, [&] { return !session.program.Running(); }))
+            << "ended on its own";
+        EXPECT_TRUE(IsWindowVisible(session.window));
+        DWORD exitCode = 99;
+        ASSERT_TRUE(session.Close(&exitCode));
+        EXPECT_EQ(exitCode, 0u);
+        EXPECT_NE(GetFileAttributesA(settings.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+        EXPECT_TRUE(RemoveDirectoryA(settings.c_str())) << "the folder is no longer empty";
+        return;
+    }
 
     // What the file should hold afterwards: the original with the three keys
     // read and written back one after the other, by the same profile
     // functions, in the program's order.
+    // A read-only reference takes the writes as the platform treats them (Wine
+    // run as root writes through the read-only attribute; Windows refuses).
     const std::string reference = session.folder.FilePath("reference.ini");
-    WriteFileBytes(reference, original);
+    ASSERT_NO_FATAL_FAILURE(Prepare(c, reference));
     const int alpha = ReadAndWriteBack(reference, "ALPHA", 40036);
     const int mode = ReadAndWriteBack(reference, "MODE", 1);
     const int viewMode = ReadAndWriteBack(reference, "VIEW_MODE", 0);
 
-    ASSERT_TRUE(session.Start(original));
+    ASSERT_NO_FATAL_FAILURE(Prepare(c, session.folder.SettingsPath()));
+    ASSERT_TRUE(session.StartWithoutSettings());
     ASSERT_TRUE(session.WaitForFirstTick());
     EXPECT_FALSE(WaitFor(kKeepRunningMs, [&] { return !session.program.Running(); }))
         << "ended on its own";
@@ -98,6 +159,18 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     EXPECT_EQ(ReadMainValue(result, "MODE"), std::to_string(mode));
     EXPECT_EQ(ReadMainValue(result, "VIEW_MODE"), std::to_string(viewMode));
     EXPECT_EQ(ReadProfile(result), ReadProfile(session.folder.FilePath("expected.ini")));
+    if (c.place == Place::ReadOnlyFile) {
+        EXPECT_NE(
+            GetFileAttributesA(session.folder.SettingsPath().c_str()) & FILE_ATTRIBUTE_READONLY,
+            0u);
+    }
+    Unprepare(c, reference);
+    Unprepare(c, session.folder.SettingsPath());
+}
+
+// Test lists name a case by its name alone.
+void PrintTo(const HostileCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
 const HostileCase kCases[] = {
@@ -159,6 +232,69 @@ const HostileCase kCases[] = {
     {"OtherSectionsAndKeysKept",
      "; comment\r\n[FIRST]\r\nALPHA=1\r\nMODE=2\r\n[MAIN]\r\nEXTRA=kept\r\nMODE=0\r\n"
      "lonely line\r\n[LAST]\r\nVIEW_MODE=7\r\n"},
+
+    // Every key in one form at a time.
+    {"EmptyFile", ""},
+    {"SectionWithoutKeys", "[MAIN]\r\n"},
+    {"EveryKeyMissing", "[OTHER]\r\nMODE=2\r\nALPHA=40040\r\n"},
+    {"EveryKeyEmpty", EveryKey([](const std::string&) { return ""; })},
+    {"EveryKeyBlankPadded", EveryKey([](const std::string& key) {
+         return key == "FONT"          ? "  " + FontText([](LOGFONTA&) {}) + "  "
+                : key == "DATE_FORMAT" ? std::string("  yyyy MM  ")
+                                       : std::string("  2  ");
+     })},
+    {"EveryKeyQuoted", EveryKey([](const std::string& key) {
+         return key == "FONT"          ? "\"" + FontText([](LOGFONTA&) {}) + "\""
+                : key == "DATE_FORMAT" ? std::string("\"hh:mm\"")
+                                       : std::string("\"40041\"");
+     })},
+    {"EveryKeyNegative", EveryKey([](const std::string&) { return "-1"; })},
+    {"EveryKeyHuge", EveryKey([](const std::string& key) {
+         return key == "FONT" ? Repeated("A", 3000) : Repeated("9", 40);
+     })},
+    {"EveryKeyHexadecimal", EveryKey([](const std::string& key) {
+         return key == "ALPHA" ? std::string("0x9C65") : std::string("0x7FFFFFFF");
+     })},
+    {"EveryKeyWithTrailingGarbage", EveryKey([](const std::string& key) {
+         return key == "FONT" ? FontText([](LOGFONTA&) {}) + "~garbage~" : std::string("2x;#!");
+     })},
+
+    // FONT damaged in the middle or at its ends.
+    {"FontOverlong", MainSection({{"FONT", FontText([](LOGFONTA&) {}) + Repeated("QUJD", 400)}})},
+    {"FontInvalidCharacterInMiddle", MainSection({{"FONT", FontWith(41, 1, "*")}})},
+    {"FontShiftJisInMiddle", MainSection({{"FONT", FontWith(40, 2, "\x82\xA0")}})},
+    {"FontBlankInMiddle", MainSection({{"FONT", FontWith(40, 0, " ")}})},
+    {"FontPaddingInMiddle", MainSection({{"FONT", FontWith(38, 2, "==")}})},
+    {"FontThirdPaddingThenMore", MainSection({{"FONT", FontWith(22, 2, "=A")}})},
+    {"FontPlusBlankPrefix", MainSection({{"FONT", "+ " + FontText([](LOGFONTA&) {})}})},
+
+    // DATE_FORMAT with lone lead bytes.
+    {"DateFormatOf5000LoneLeadBytes",
+     MainSection({{"DATE_FORMAT", Repeated("\x81", 5000)}, {"MODE", "1"}})},
+    {"DateFormatLeadBytesBeforeSeparators",
+     MainSection({{"DATE_FORMAT", "\x81=\x9F\\\xE0[\xFC]\x81"}, {"MODE", "1"}})},
+
+    // The layout itself.
+    {"DuplicateSections",
+     "[MAIN]\r\nMODE=0\r\nALPHA=40040\r\n[OTHER]\r\nX=1\r\n[MAIN]\r\nMODE=2\r\n"
+     "VIEW_MODE=1\r\n"},
+    {"DuplicateKeys",
+     "[MAIN]\r\nMODE=0\r\nMODE=2\r\nALPHA=40037\r\nALPHA=40046\r\nFONT=x\r\n"
+     "FONT=" +
+         FontText([](LOGFONTA&) {}) + "\r\n"},
+    {"Utf8ByteOrderMark", "\xEF\xBB\xBF[MAIN]\r\nMODE=0\r\nALPHA=40040\r\nVIEW_MODE=1\r\n"},
+    {"CarriageReturnLineEnds", "[MAIN]\rMODE=0\rALPHA=40040\rVIEW_MODE=1\r"},
+    {"LineFeedLineEnds", "[MAIN]\nMODE=0\nALPHA=40040\nVIEW_MODE=1\n"},
+    {"MixedLineEnds", "[MAIN]\r\nMODE=0\nALPHA=40040\rVIEW_MODE=1\r\n\n\rBORDER=0"},
+    {"LowerCaseNames", "[main]\r\nmode=0\r\nalpha=40041\r\nview_mode=1\r\n"},
+    {"BlanksAroundNames", "  [MAIN]  \r\n  MODE  =  0  \r\n\tALPHA\t=\t40041\r\n"},
+    {"KeysBeforeAnySection", "MODE=0\r\nALPHA=40041\r\n[MAIN]\r\nVIEW_MODE=1\r\n"},
+    {"UnclosedSectionHeader", "[MAIN\r\nMODE=0\r\nALPHA=40041\r\n"},
+    {"LineOf100000Bytes", "[MAIN]\r\n" + Repeated("K", 100000) + "=1\r\nMODE=0\r\n"},
+
+    // Places that refuse every write.
+    {"ReadOnlyFile", MainSection({{"MODE", "0"}, {"ALPHA", "40040"}}), Place::ReadOnlyFile},
+    {"FolderNamedTaviIni", "", Place::Folder},
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, E2eHostileSettings, testing::ValuesIn(kCases), CaseName());

@@ -1,8 +1,11 @@
 // What the indicator shows on the screen: the driver paints the expected text
-// itself with the same font, colours and paint rule and compares pixels.
+// itself with the same font, colours and paint rule and compares pixels, and
+// checks the capture against literal facts of each look (colours, frame,
+// margins) that owe nothing to that paint.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -26,7 +29,75 @@ struct CoordinatesCase {
     COLORREF backColor;
     const char* border;  // null: no BORDER key
     LOGFONTA font;       // stored as FONT unless it is the built-in default
+    // Literal facts: the screen pixels (0x00RRGGBB) of text and background,
+    // and the frame's width on each side.
+    std::uint32_t textPixel;
+    std::uint32_t backPixel;
+    int frame;
 };
+
+bool Between(std::uint32_t value, std::uint32_t a, std::uint32_t b, int shift) {
+    const std::uint32_t v = value >> shift & 0xFF, x = a >> shift & 0xFF, y = b >> shift & 0xFF;
+    return (x <= v && v <= y) || (y <= v && v <= x);
+}
+
+// The client area shows background at its corners and along its first two
+// columns (the text starts at x = 2) and its last one (4 pixels of room on
+// the right), pixels of exactly the text colour, no colour outside the blend
+// of the two, and ink in both halves of the line.
+testing::AssertionResult ShowsLiteralFacts(HWND window, const CoordinatesCase& c) {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    if (outer.right - outer.left - client.right != 2 * c.frame ||
+        outer.bottom - outer.top - client.bottom != 2 * c.frame) {
+        return testing::AssertionFailure()
+               << "window " << outer.right - outer.left << "x" << outer.bottom - outer.top
+               << ", client " << client.right << "x" << client.bottom << ", frame " << c.frame;
+    }
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const Picture seen =
+        CaptureScreen(RECT{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
+    const auto at = [&](int x, int y) { return seen.pixels[y * seen.width + x]; };
+    const int w = seen.width, h = seen.height;
+    if (w < 8 || h < 4) {
+        return testing::AssertionFailure() << "client area " << w << "x" << h;
+    }
+    for (int y = 0; y < h; ++y) {
+        for (const int x : {0, 1, w - 1}) {
+            if (at(x, y) != c.backPixel) {
+                return testing::AssertionFailure() << "(" << x << "," << y << ") is "
+                                                   << Hex(at(x, y)) << ", not the background";
+            }
+        }
+    }
+    int textPixels = 0;
+    bool inkLeft = false, inkRight = false;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t p = at(x, y);
+            if (!Between(p, c.textPixel, c.backPixel, 0) ||
+                !Between(p, c.textPixel, c.backPixel, 8) ||
+                !Between(p, c.textPixel, c.backPixel, 16)) {
+                return testing::AssertionFailure()
+                       << "(" << x << "," << y << ") is " << Hex(p) << ", outside "
+                       << Hex(c.textPixel) << " to " << Hex(c.backPixel);
+            }
+            textPixels += p == c.textPixel;
+            if (p != c.backPixel) {
+                (x < w / 2 ? inkLeft : inkRight) = true;
+            }
+        }
+    }
+    if (textPixels < 10 || !inkLeft || !inkRight) {
+        return testing::AssertionFailure()
+               << textPixels << " pixels of the text colour, ink " << (inkLeft ? "" : "not ")
+               << "left and " << (inkRight ? "" : "not ") << "right";
+    }
+    return testing::AssertionSuccess();
+}
 
 class E2eCoordinatesPicture : public testing::TestWithParam<CoordinatesCase> {};
 
@@ -52,9 +123,11 @@ TEST_P(E2eCoordinatesPicture, ShowsTheCursorPosition) {
     EXPECT_EQ(rect.right - rect.left, measured.cx);
     EXPECT_EQ(rect.bottom - rect.top, measured.cy);
     EXPECT_TRUE(ShowsText(session.window, "x:300 y:300", look, kSettleTimeoutMs));
+    EXPECT_TRUE(ShowsLiteralFacts(session.window, c));
 
     ASSERT_TRUE(PlaceCursor(640, 200));
     EXPECT_TRUE(ShowsText(session.window, "x:640 y:200", look, kSettleTimeoutMs));
+    EXPECT_TRUE(ShowsLiteralFacts(session.window, c));
 }
 
 LOGFONTA BoldUnderlinedTahoma16() {
@@ -66,10 +139,11 @@ LOGFONTA BoldUnderlinedTahoma16() {
 }
 
 const CoordinatesCase kCoordinatesCases[] = {
-    {"DefaultLook", 0x000000, 0xD9FFFF, nullptr, DefaultIndicatorFont()},
-    {"WhiteOnRed", 0xFFFFFF, 0x0000FF, nullptr, DefaultIndicatorFont()},
-    {"BlueOnGreenBorderless", 0xFF0000, 0x00FF00, "0", DefaultIndicatorFont()},
-    {"StoredFont", 0x000080, 0xD9FFFF, nullptr, BoldUnderlinedTahoma16()},
+    {"DefaultLook", 0x000000, 0xD9FFFF, nullptr, DefaultIndicatorFont(), 0x000000, 0xFFFFD9, 1},
+    {"WhiteOnRed", 0xFFFFFF, 0x0000FF, nullptr, DefaultIndicatorFont(), 0xFFFFFF, 0xFF0000, 1},
+    {"BlueOnGreenBorderless", 0xFF0000, 0x00FF00, "0", DefaultIndicatorFont(), 0x0000FF, 0x00FF00,
+     0},
+    {"StoredFont", 0x000080, 0xD9FFFF, nullptr, BoldUnderlinedTahoma16(), 0x800000, 0xFFFFD9, 1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Looks, E2eCoordinatesPicture, testing::ValuesIn(kCoordinatesCases),

@@ -1,8 +1,12 @@
 // The indicator follows the cursor: for each cursor point the window stands
-// where PlaceIndicator puts a window of its measured size.
+// where a table written from the placement rules puts it, on a 1024 x 768
+// screen. Each rule fixes one edge across and one edge down (a clamp to the
+// right fixes the right edge, a plain offset the left one), so the table gives
+// that edge as a literal number and holds whatever the window's size is.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,30 +15,81 @@
 #include "IndicatorSession.h"
 #include "MouseInput.h"
 #include "WaitFor.h"
-#include "app/Placement.h"
 
 namespace {
+
+enum class Side { Left, Right, Top, Bottom };
+
+struct Edge {
+    Side side;
+    int at;
+};
+
+Edge Left(int at) {
+    return {Side::Left, at};
+}
+Edge Right(int at) {
+    return {Side::Right, at};
+}
+Edge Top(int at) {
+    return {Side::Top, at};
+}
+Edge Bottom(int at) {
+    return {Side::Bottom, at};
+}
+
+int EdgeOf(const RECT& rect, Side side) {
+    switch (side) {
+        case Side::Left:
+            return rect.left;
+        case Side::Right:
+            return rect.right;
+        case Side::Top:
+            return rect.top;
+        case Side::Bottom:
+            break;
+    }
+    return rect.bottom;
+}
+
+const char* NameOf(Side side) {
+    const char* names[] = {"left", "right", "top", "bottom"};
+    return names[static_cast<int>(side)];
+}
+
+// A cursor point and the two edges the rules fix for it.
+struct Spot {
+    POINT cursor;
+    Edge across;
+    Edge down;
+};
+
+std::ostream& operator<<(std::ostream& out, const Spot& spot) {
+    return out << "cursor " << spot.cursor.x << "," << spot.cursor.y << ": "
+               << NameOf(spot.across.side) << " " << spot.across.at << ", "
+               << NameOf(spot.down.side) << " " << spot.down.at;
+}
 
 struct PlacementRun {
     const char* name;
     int viewMode;
     int offsetX;
     int offsetY;
-    std::vector<POINT> cursors;  // each keeps the window at least partly on the screen
+    std::vector<Spot> spots;  // each keeps the window at least partly on the screen
 };
 
 class E2ePlacement : public testing::TestWithParam<PlacementRun> {};
 
-RECT ExpectedRect(POINT cursor, const PlacementRun& run, SIZE size) {
-    const IndicatorPosition at =
-        PlaceIndicator(cursor.x, cursor.y, run.offsetX, run.offsetY, size.cx, size.cy,
-                       GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), run.viewMode);
-    return RECT{at.x, at.y, at.x + size.cx, at.y + size.cy};
+bool Stands(const RECT& rect, const Spot& spot) {
+    return EdgeOf(rect, spot.across.side) == spot.across.at &&
+           EdgeOf(rect, spot.down.side) == spot.down.at;
 }
 
 TEST_P(E2ePlacement, FollowsTheCursor) {
     const PlacementRun& run = GetParam();
-    ASSERT_TRUE(PlaceCursor(run.cursors.front().x, run.cursors.front().y));
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    ASSERT_TRUE(PlaceCursor(run.spots.front().cursor.x, run.spots.front().cursor.y));
     IndicatorSession session;
     ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"},
                                            {"VIEW_MODE", std::to_string(run.viewMode)},
@@ -42,22 +97,18 @@ TEST_P(E2ePlacement, FollowsTheCursor) {
                                            {"WINPOINT_Y", std::to_string(run.offsetY)}})));
     ASSERT_TRUE(session.WaitForFirstTick());
 
-    for (const POINT cursor : run.cursors) {
+    for (const Spot& spot : run.spots) {
+        const POINT cursor = spot.cursor;
         ASSERT_TRUE(PlaceCursor(cursor.x, cursor.y)) << cursor.x << "," << cursor.y;
         const std::string text = "x:" + std::to_string(cursor.x) + " y:" + std::to_string(cursor.y);
         const SIZE measured = MeasureWindowFor(text, DefaultIndicatorFont());
         RECT seen{};
-        RECT expected{};
         WaitFor(kSettleTimeoutMs, [&] {
             seen = session.WindowRect();
-            // The position follows from the size the window has, so that a
-            // wrong size does not hide a right placement rule, and vice versa.
-            expected =
-                ExpectedRect(cursor, run, SIZE{seen.right - seen.left, seen.bottom - seen.top});
-            return seen == expected && seen.right - seen.left == measured.cx &&
+            return Stands(seen, spot) && seen.right - seen.left == measured.cx &&
                    seen.bottom - seen.top == measured.cy;
         });
-        EXPECT_EQ(seen, expected) << "cursor " << cursor.x << "," << cursor.y;
+        EXPECT_TRUE(Stands(seen, spot)) << spot << "; seen " << seen;
         EXPECT_EQ(seen.right - seen.left, measured.cx) << "width for \"" << text << "\"";
         EXPECT_EQ(seen.bottom - seen.top, measured.cy) << "height for \"" << text << "\"";
     }
@@ -66,38 +117,99 @@ TEST_P(E2ePlacement, FollowsTheCursor) {
 constexpr int kCorrected = 0;
 constexpr int kAbsolute = 1;
 
-// Middle, the four edges and the four corners of a 1024 x 768 screen.
-const std::vector<POINT> kEveryEdge = {{512, 384}, {0, 384},  {1023, 384}, {512, 0},   {512, 767},
-                                       {0, 0},     {1023, 0}, {0, 767},    {1023, 767}};
-
+// Windows of 40 to 200 pixels across and 12 to 24 down take the same rule at
+// every point below. Corrected clamps keep 2 pixels to the right edge (1022)
+// and bottom edge (766); a window clamped onto the cursor's row goes above it
+// (bottom 2 above the cursor), one at the top that reaches the row goes below
+// it (top 2 below); a window under the cursor steps to 2 right of and below it.
 const PlacementRun kRuns[] = {
-    {"CorrectedDefaultOffsets", kCorrected, 12, 15, kEveryEdge},
-    {"CorrectedNegativeOffsets", kCorrected, -70, -25, kEveryEdge},
-    // Zero offsets always cover the cursor, so the window steps below and right
-    // of it; near the far edges it stays partly on the screen.
+    {"CorrectedDefaultOffsets",
+     kCorrected,
+     12,
+     15,
+     {{{512, 384}, Left(524), Top(399)},
+      {{0, 384}, Left(12), Top(399)},
+      {{1023, 384}, Right(1022), Top(399)},
+      {{512, 0}, Left(524), Top(15)},
+      {{512, 767}, Left(524), Bottom(765)},
+      {{0, 0}, Left(12), Top(15)},
+      {{1023, 0}, Right(1022), Top(15)},
+      {{0, 767}, Left(12), Bottom(765)},
+      {{1023, 767}, Right(1022), Bottom(765)}}},
+    {"CorrectedNegativeOffsets",
+     kCorrected,
+     -70,
+     -25,
+     {{{512, 384}, Left(442), Top(359)},
+      {{0, 384}, Left(2), Top(359)},
+      {{1023, 384}, Left(953), Top(359)},
+      {{512, 0}, Left(442), Top(2)},
+      {{512, 767}, Left(442), Top(742)},
+      {{0, 0}, Left(2), Top(2)},
+      {{1023, 0}, Left(953), Top(2)},
+      {{0, 767}, Left(2), Top(742)},
+      {{1023, 767}, Left(953), Top(742)}}},
+    // Zero offsets cover the cursor unless a clamp to the left or top edge has
+    // already moved the window off it.
     {"CorrectedZeroOffsets",
      kCorrected,
      0,
      0,
-     {{512, 384}, {0, 384}, {1000, 384}, {512, 0}, {512, 750}, {0, 0}, {1000, 750}}},
-    {"CorrectedLargeOffsets", kCorrected, 300, 200, kEveryEdge},
+     {{{512, 384}, Left(514), Top(386)},
+      {{0, 384}, Left(2), Top(384)},
+      {{1000, 384}, Left(1002), Top(386)},
+      {{512, 0}, Left(512), Top(2)},
+      {{512, 750}, Left(514), Top(752)},
+      {{0, 0}, Left(2), Top(2)},
+      {{1000, 750}, Left(1002), Top(752)}}},
+    {"CorrectedLargeOffsets",
+     kCorrected,
+     300,
+     200,
+     {{{512, 384}, Left(812), Top(584)},
+      {{0, 384}, Left(300), Top(584)},
+      {{1023, 384}, Right(1022), Top(584)},
+      {{512, 0}, Left(812), Top(200)},
+      {{512, 767}, Left(812), Bottom(765)},
+      {{0, 0}, Left(300), Top(200)},
+      {{1023, 0}, Right(1022), Top(200)},
+      {{0, 767}, Left(300), Bottom(765)},
+      {{1023, 767}, Right(1022), Bottom(765)}}},
     // Absolute placement is not clamped: points near the far edges leave the
     // window partly on the screen.
     {"AbsoluteDefaultOffsets",
      kAbsolute,
      12,
      15,
-     {{512, 384}, {0, 384}, {1000, 384}, {512, 0}, {512, 740}, {0, 0}, {1000, 740}}},
+     {{{512, 384}, Left(524), Top(399)},
+      {{0, 384}, Left(12), Top(399)},
+      {{1000, 384}, Left(1012), Top(399)},
+      {{512, 0}, Left(524), Top(15)},
+      {{512, 740}, Left(524), Top(755)},
+      {{0, 0}, Left(12), Top(15)},
+      {{1000, 740}, Left(1012), Top(755)}}},
     {"AbsoluteCoveringOffsets",
      kAbsolute,
      -30,
      -5,
-     {{512, 384}, {0, 384}, {1010, 384}, {512, 0}, {512, 750}, {0, 0}, {1010, 750}}},
+     {{{512, 384}, Left(514), Top(386)},
+      {{0, 384}, Left(2), Top(386)},
+      {{1010, 384}, Left(1012), Top(386)},
+      {{512, 0}, Left(514), Top(2)},
+      {{512, 750}, Left(514), Top(752)},
+      {{0, 0}, Left(2), Top(2)},
+      {{1010, 750}, Left(1012), Top(752)}}},
     {"AbsoluteNegativeOffsets",
      kAbsolute,
      -100,
      -40,
-     {{512, 384}, {60, 384}, {1023, 384}, {512, 30}, {512, 767}, {60, 30}, {1023, 767}}},
+     {{{512, 384}, Left(412), Top(344)},
+      {{60, 384}, Left(-40), Top(344)},
+      {{1023, 384}, Left(923), Top(344)},
+      {{512, 30}, Left(412), Top(-10)},
+      {{512, 767}, Left(412), Top(727)},
+      {{60, 30}, Left(-40), Top(-10)},
+      {{1023, 767}, Left(923), Top(727)}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Runs, E2ePlacement, testing::ValuesIn(kRuns), CaseName());
@@ -105,17 +217,22 @@ INSTANTIATE_TEST_SUITE_P(Runs, E2ePlacement, testing::ValuesIn(kRuns), CaseName(
 // A display mode outside the list leaves the line empty; the tick still
 // measures it and keeps the window beside the cursor.
 TEST(E2eUnknownMode, KeepsAnEmptyLineBesideTheCursor) {
-    const PlacementRun run{"UnknownMode", kCorrected, 12, 15, {{300, 300}, {700, 500}}};
-    ASSERT_TRUE(PlaceCursor(run.cursors.front().x, run.cursors.front().y));
+    const Spot spots[] = {{{300, 300}, Left(312), Top(315)}, {{700, 500}, Left(712), Top(515)}};
+    ASSERT_TRUE(PlaceCursor(spots[0].cursor.x, spots[0].cursor.y));
     IndicatorSession session;
     ASSERT_TRUE(session.Start(MainSection({{"MODE", "5"}})));
     ASSERT_TRUE(session.WaitForFirstTick());
     const SIZE measured = MeasureWindowFor("", DefaultIndicatorFont());
-    for (const POINT cursor : run.cursors) {
-        ASSERT_TRUE(PlaceCursor(cursor.x, cursor.y));
-        const RECT expected = ExpectedRect(cursor, run, measured);
-        EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return session.WindowRect() == expected; }))
-            << "seen " << session.WindowRect() << ", expected " << expected;
+    for (const Spot& spot : spots) {
+        ASSERT_TRUE(PlaceCursor(spot.cursor.x, spot.cursor.y));
+        EXPECT_TRUE(WaitFor(kSettleTimeoutMs,
+                            [&] {
+                                const RECT seen = session.WindowRect();
+                                return Stands(seen, spot) &&
+                                       seen.right - seen.left == measured.cx &&
+                                       seen.bottom - seen.top == measured.cy;
+                            }))
+            << spot << "; seen " << session.WindowRect();
     }
 }
 

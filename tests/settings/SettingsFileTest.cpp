@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -28,14 +29,24 @@ class SettingsFileTest : public testing::Test {
 };
 
 struct IntKey {
-    const char* key;
-    int defaultValue;
+    const char* key;     // the program's name for it
+    int programDefault;  // the default the program passes in
+    const char* name;    // as the settings file spells it
+    int defaultValue;    // as the settings rules give it
 };
 
-// Every integer key with its default; the defaults differ from 0 where they can.
+// Every integer key: what the program uses beside what the rules say, so that a
+// wrong name or default in the program fails here; the defaults differ from 0
+// where they can.
 const IntKey kIntKeys[] = {
-    {"FONT_COLOR", 0}, {"BACK_COLOR", 14286847}, {"WINPOINT_X", 12}, {"WINPOINT_Y", 15},
-    {"MODE", 1},       {"VIEW_MODE", 0},         {"ALPHA", 40036},   {"BORDER", 1},
+    {kFontColorKey, kDefaultTextColor, "FONT_COLOR", 0},
+    {kBackColorKey, kDefaultBackColor, "BACK_COLOR", 14286847},
+    {kOffsetXKey, kDefaultOffsetX, "WINPOINT_X", 12},
+    {kOffsetYKey, kDefaultOffsetY, "WINPOINT_Y", 15},
+    {kModeKey, kDefaultDisplayMode, "MODE", 1},
+    {kViewModeKey, kDefaultViewMode, "VIEW_MODE", 0},
+    {kAlphaKey, kDefaultAlphaCommand, "ALPHA", 40036},
+    {kBorderKey, kDefaultBorder, "BORDER", 1},
 };
 
 TEST_F(SettingsFileTest, NameWithABackslashIsThePath) {
@@ -44,11 +55,13 @@ TEST_F(SettingsFileTest, NameWithABackslashIsThePath) {
 
 TEST_F(SettingsFileTest, MissingFileGivesEveryDefault) {
     for (const IntKey& k : kIntKeys) {
-        EXPECT_EQ(ReadInt(k.key, k.defaultValue), k.defaultValue) << k.key;
-        EXPECT_EQ(ReadInt(k.key, -99), -99) << k.key;
+        EXPECT_STREQ(k.key, k.name);
+        EXPECT_EQ(ReadInt(k.key, k.programDefault), k.defaultValue) << k.name;
+        EXPECT_EQ(ReadInt(k.key, -99), -99) << k.name;
     }
-    EXPECT_EQ(settings.ReadString(kSettingsSection, "DATE_FORMAT", kDefaultDateFormat),
-              kDefaultDateFormat);
+    EXPECT_STREQ(kDateFormatKey, "DATE_FORMAT");
+    EXPECT_STREQ(settings.ReadString(kSettingsSection, kDateFormatKey, kDefaultDateFormat),
+                 "yyyy/MM/dd hh:mm:ss");
 
     unsigned char blob[60];
     std::memset(blob, 0x5A, sizeof blob);
