@@ -186,12 +186,11 @@ LRESULT OnDestroy(HWND window) {
     return 0;
 }
 
-// Registered once; the shell sends it to every top-level window when it has
-// made the notification area anew.
-UINT TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
-    return message;
-}
+// The shell sends it to every top-level window when it has made the
+// notification area anew. Registered with the class, before any window can
+// receive it; a plain variable, not a function-local static, whose guarded
+// initialisation would add the runtime's guard and its locks to the download.
+UINT taskbarCreatedMessage = 0;
 
 }  // namespace
 
@@ -208,7 +207,7 @@ void LoadOffsets() {
 }
 
 LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != 0 && message == TaskbarCreatedMessage()) {
+    if (message != 0 && message == taskbarCreatedMessage) {
         return OnTaskbarCreated();
     }
     switch (message) {
@@ -230,6 +229,7 @@ LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 ATOM RegisterIndicatorClass() {
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     WNDCLASSA windowClass{};
     windowClass.style = 0;
     windowClass.lpfnWndProc = IndicatorWindowProc;
