@@ -1,9 +1,11 @@
 #include "app/IndicatorWindow.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "app/IndicatorState.h"
 #include "app/Placement.h"
+#include "app/ShownIndicator.h"
 #include "app/TrayCommands.h"
 #include "res/resource.h"
 #include "settings/FontRecord.h"
@@ -25,6 +27,12 @@ class TickSources final : public IndicatorTextSources {
         return drag;
     }
 };
+
+static_assert(sizeof(LOGFONTA) == kFontDescriptionSize, "a font is described by its LOGFONTA");
+
+// What the indicator last put on the screen; the commands change the state
+// without telling the tick, which finds every change by comparing with this.
+ShownIndicator shownIndicator;
 
 void AddTrayIcon(HWND window) {
     NOTIFYICONDATAA& icon = indicatorState.trayIcon;
@@ -55,6 +63,7 @@ LRESULT OnCreate(HWND window) {
     indicatorState.backColor =
         indicatorSettings.ReadInt(kSettingsSection, kBackColorKey, kDefaultBackColor);
     LoadOffsets();
+    shownIndicator.Reset();
     return 0;
 }
 
@@ -77,6 +86,40 @@ IndicatorSize MeasureText(HWND window) {
     return MeasureIndicator(extent.right, extent.bottom, IndicatorFrame());
 }
 
+// The font is read back through its handle, so a font made anew under a
+// handle value that an older one had is still seen as new.
+IndicatorFace CurrentFace(HWND window) {
+    IndicatorFace face{};
+    std::memcpy(face.text, indicatorState.text, kIndicatorTextSize);
+    face.font = reinterpret_cast<std::uintptr_t>(indicatorState.font);
+    LOGFONTA description{};
+    GetObjectA(indicatorState.font, sizeof description, &description);
+    std::memcpy(face.fontDescription, &description, kFontDescriptionSize);
+    face.textColor = indicatorState.textColor;
+    face.backColor = indicatorState.backColor;
+    // Whether the window shows is a fact of its own, not part of its looks.
+    face.style = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE)) & ~WS_VISIBLE;
+    face.extendedStyle = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
+    face.alphaCommand = indicatorState.alphaCommand;
+    return face;
+}
+
+// Read from the system every tick, so that a move, hide or cover from outside
+// is undone as before.
+WindowFacts ReadWindowFacts(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    WindowFacts facts{};
+    facts.bounds =
+        IndicatorBounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    facts.visible = IsWindowVisible(window) != FALSE;
+    facts.onTop = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
+                  GetWindow(window, GW_HWNDPREV) == nullptr;
+    return facts;
+}
+
+// Every tick reads the cursor and builds the text; measuring, placing and
+// repainting happen only when what the user would see changes.
 LRESULT OnTimer(HWND window) {
     POINT cursor{};
     GetCursorPos(&cursor);
@@ -84,16 +127,27 @@ LRESULT OnTimer(HWND window) {
     BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
                        indicatorState.text);
 
-    const IndicatorSize size = MeasureText(window);
+    const IndicatorFace face = CurrentFace(window);
+    if (shownIndicator.NeedsMeasure(face)) {
+        shownIndicator.RecordMeasure(face, MeasureText(window));
+    }
+    const IndicatorSize size = shownIndicator.MeasuredSize();
     indicatorState.textRect = RECT{0, 0, size.width, size.height};
     const IndicatorPosition at = PlaceIndicator(
         cursor.x, cursor.y, indicatorState.offsetX, indicatorState.offsetY, size.width, size.height,
         indicatorState.screenWidth, indicatorState.screenHeight, indicatorState.viewMode);
+
+    const WindowFacts now = ReadWindowFacts(window);
     // A dialog hides the indicator; showing it again is the dialog command's job.
-    if (!indicatorState.dialogOpen) {
+    const TickWork work = shownIndicator.Plan(
+        face, IndicatorBounds{at.x, at.y, size.width, size.height}, now, indicatorState.dialogOpen);
+    if (work.place) {
         SetWindowPos(window, HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
     }
-    InvalidateRect(window, nullptr, TRUE);
+    if (work.repaint) {
+        InvalidateRect(window, nullptr, TRUE);
+    }
+    shownIndicator.RecordTick(face, now, work);
     return 0;
 }
 
@@ -132,12 +186,11 @@ LRESULT OnDestroy(HWND window) {
     return 0;
 }
 
-// Registered once; the shell sends it to every top-level window when it has
-// made the notification area anew.
-UINT TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
-    return message;
-}
+// The shell sends it to every top-level window when it has made the
+// notification area anew. Registered with the class, before any window can
+// receive it; a plain variable, not a function-local static, whose guarded
+// initialisation would add the runtime's guard and its locks to the download.
+UINT taskbarCreatedMessage = 0;
 
 }  // namespace
 
@@ -154,7 +207,7 @@ void LoadOffsets() {
 }
 
 LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != 0 && message == TaskbarCreatedMessage()) {
+    if (message != 0 && message == taskbarCreatedMessage) {
         return OnTaskbarCreated();
     }
     switch (message) {
@@ -176,6 +229,7 @@ LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 ATOM RegisterIndicatorClass() {
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     WNDCLASSA windowClass{};
     windowClass.style = 0;
     windowClass.lpfnWndProc = IndicatorWindowProc;

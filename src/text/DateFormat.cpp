@@ -109,15 +109,31 @@ std::string ExpandDateFormat(const char* format, int year, int month, int day, i
 
 void DateFormatter::SetFormat(const char* text) {
     CopyWholeCharacters(format, sizeof format, text);
+    expanded_ = false;
 }
+
+namespace {
+
+bool SameReading(const LocalDateTime& a, const LocalDateTime& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+           a.minute == b.minute && a.second == b.second;
+}
+
+}  // namespace
 
 const char* DateFormatter::FormatNow() {
     // One reading of the clock: date and time must belong to the same moment,
     // or a tick at midnight could show the old date with the new time.
     const LocalDateTime now = clock_();
+    // The tick asks about a hundred times a second; the text changes once.
+    if (expanded_ && SameReading(now, expandedFor_)) {
+        return result;
+    }
     const std::string text =
         ExpandDateFormat(format, now.year, now.month, now.day, now.hour, now.minute, now.second);
     std::memset(result, 0, sizeof result);
     CopyWholeCharacters(result, sizeof result, text.c_str());
+    expanded_ = true;
+    expandedFor_ = now;
     return result;
 }

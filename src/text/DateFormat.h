@@ -29,7 +29,8 @@ class DateFormatter {
 
     // Keeps at most 99 bytes of the format, cut at a character boundary.
     void SetFormat(const char* text);
-    // Expands the format for the clock's current reading into result and returns it.
+    // Expands the format for the clock's current reading into result and returns
+    // it; the same reading of the same format keeps the last expansion.
     const char* FormatNow();
 
     const char* Format() const { return format; }
@@ -38,4 +39,6 @@ class DateFormatter {
     LocalClock clock_;
     char result[kDateTextSize] = {};
     char format[kDateTextSize] = {};
+    bool expanded_ = false;  // result holds format expanded for expandedFor_
+    LocalDateTime expandedFor_{};
 };

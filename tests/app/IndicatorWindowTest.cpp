@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -247,6 +248,125 @@ TEST_F(IndicatorWindowTest, SizeDoesNotDependOnBorderOrTransparency) {
         EXPECT_EQ(size.cx, sizes.front().cx);
         EXPECT_EQ(size.cy, sizes.front().cy);
     }
+}
+
+// The size the tick must give the window for the current text and font.
+SIZE SizeForText(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, indicatorState.text, std::strlen(indicatorState.text), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return SIZE{extent.cx + 6, extent.cy + 2};
+}
+
+// The way the font command swaps fonts: the new one is made, then the old one deleted.
+void SwapFont(LONG height, const char* face) {
+    LOGFONTA description;
+    SetDefaultIndicatorFont(description);
+    description.lfHeight = height;
+    std::strcpy(description.lfFaceName, face);
+    indicatorState.logFont = description;
+    HFONT made = CreateFontIndirectA(&description);
+    DeleteObject(indicatorState.font);
+    indicatorState.font = made;
+}
+
+void SetBorder(HWND window, DWORD style) {
+    indicatorState.windowStyle = style;
+    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+bool Covers(HWND above, HWND window) {
+    for (HWND w = GetWindow(window, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+        if (w == above) {
+            return true;
+        }
+    }
+    return false;
+}
+
+enum class Repaint { kNo, kYes, kEither };
+
+// What the commands and other programs change while the pointer stays still;
+// each must reach the screen at the next tick, and nothing else may be redone.
+TEST_F(IndicatorWindowTest, StillPointerTickRedoesWhatChanged) {
+    HWND other = nullptr;
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        Repaint repaint;
+        const char* text;
+        bool sameSize;  // the size before the change
+    };
+    const Case cases[] = {
+        {"nothing changed", [] {}, Repaint::kNo, "x:300 y:200", true},
+        {"text colour", [] { indicatorState.textColor = RGB(255, 0, 0); }, Repaint::kYes,
+         "x:300 y:200", true},
+        {"background colour", [] { indicatorState.backColor = RGB(0, 0, 255); }, Repaint::kYes,
+         "x:300 y:200", true},
+        {"nothing changed again", [] {}, Repaint::kNo, "x:300 y:200", true},
+        {"larger font", [] { SwapFont(-24, "Tahoma"); }, Repaint::kYes, "x:300 y:200", false},
+        // Two swaps between ticks: the second font may get the handle value of
+        // the one the last tick measured with.
+        {"two fonts in a row",
+         [] {
+             SwapFont(-11, "Tahoma");
+             SwapFont(-16, "Tahoma");
+         },
+         Repaint::kYes, "x:300 y:200", false},
+        {"border off", [this] { SetBorder(window, kBorderlessStyle); }, Repaint::kYes,
+         "x:300 y:200", true},
+        {"border on", [this] { SetBorder(window, kBorderedStyle); }, Repaint::kYes, "x:300 y:200",
+         true},
+        {"display mode", [] { indicatorState.displayMode = kDisplayRange; }, Repaint::kYes,
+         "size x:0 y:0", false},
+        {"hidden from outside", [this] { ShowWindow(window, SW_HIDE); }, Repaint::kEither,
+         "size x:0 y:0", true},
+        {"top-most window above",
+         [&] {
+             other = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "cover",
+                                     WS_POPUP | WS_VISIBLE, 300, 200, 200, 100, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+             ASSERT_TRUE(Covers(other, window));
+         },
+         Repaint::kEither, "size x:0 y:0", true},
+    };
+    indicatorState.displayMode = kDisplayCoordinates;
+    Create();
+    TickAt(300, 200);
+    UpdateWindow(window);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RECT before = WindowRect();
+        UpdateWindow(window);  // paints what is due, so the update region starts empty
+        ASSERT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+        c.change();
+        TickAt(300, 200);
+
+        EXPECT_STREQ(indicatorState.text, c.text);
+        if (c.repaint != Repaint::kEither) {
+            EXPECT_EQ(GetUpdateRect(window, nullptr, FALSE) != FALSE, c.repaint == Repaint::kYes);
+        }
+        const RECT after = WindowRect();
+        EXPECT_EQ(after.left, 312);
+        EXPECT_EQ(after.top, 215);
+        const SIZE size = SizeForText(window);
+        EXPECT_EQ(after.right - after.left, size.cx);
+        EXPECT_EQ(after.bottom - after.top, size.cy);
+        EXPECT_EQ(after.right - after.left == before.right - before.left &&
+                      after.bottom - after.top == before.bottom - before.top,
+                  c.sameSize);
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        if (other != nullptr) {
+            EXPECT_FALSE(Covers(other, window)) << "still covered";
+        }
+    }
+    DestroyWindow(other);
 }
 
 TEST_F(IndicatorWindowTest, OpenDialogHoldsTheWindowWhileTheTextGoesOn) {

@@ -159,6 +159,42 @@ TEST_F(DateFormatterTest, FormatNowReadsClockOnceAtMidnight) {
     EXPECT_STREQ(formatter.FormatNow(), "2005/01/01 00:00:00");
 }
 
+// The last expansion is kept for the same reading of the same format; any
+// other field or a new format must expand again.
+TEST_F(DateFormatterTest, FormatNowExpandsAgainForEveryChange) {
+    struct Step {
+        const char* name;
+        const char* format;  // null: keep the format
+        LocalDateTime now;
+        const char* text;
+    };
+    const Step steps[] = {
+        {"first", "yyyy/MM/dd hh:mm:ss", {2004, 1, 31, 1, 2, 34}, "2004/01/31 01:02:34"},
+        {"same reading", nullptr, {2004, 1, 31, 1, 2, 34}, "2004/01/31 01:02:34"},
+        {"new format, same reading", "hh:mm", {2004, 1, 31, 1, 2, 34}, "01:02"},
+        {"same format set again",
+         "yyyy/MM/dd hh:mm:ss",
+         {2004, 1, 31, 1, 2, 34},
+         "2004/01/31 01:02:34"},
+        {"second", nullptr, {2004, 1, 31, 1, 2, 35}, "2004/01/31 01:02:35"},
+        {"minute", nullptr, {2004, 1, 31, 1, 3, 35}, "2004/01/31 01:03:35"},
+        {"hour", nullptr, {2004, 1, 31, 2, 3, 35}, "2004/01/31 02:03:35"},
+        {"day", nullptr, {2004, 1, 30, 2, 3, 35}, "2004/01/30 02:03:35"},
+        {"month", nullptr, {2004, 2, 30, 2, 3, 35}, "2004/02/30 02:03:35"},
+        {"year", nullptr, {2005, 2, 30, 2, 3, 35}, "2005/02/30 02:03:35"},
+        {"empty format", "", {2005, 2, 30, 2, 3, 35}, ""},
+    };
+    DateFormatter formatter(FixedClock);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        if (s.format != nullptr) {
+            formatter.SetFormat(s.format);
+        }
+        g_now = s.now;
+        EXPECT_STREQ(formatter.FormatNow(), s.text);
+    }
+}
+
 TEST_F(DateFormatterTest, SetFormatKeeps99Bytes) {
     DateFormatter formatter(FixedClock);
     formatter.SetFormat(std::string(150, 'x').c_str());

@@ -1,0 +1,181 @@
+// With the pointer still the tick redoes nothing unless what shows would
+// change: each change below must still reach the screen within a few ticks.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "IndicatorPicture.h"
+#include "IndicatorSession.h"
+#include "MouseInput.h"
+#include "ProfileContents.h"
+#include "TrayMenu.h"
+#include "WaitFor.h"
+#include "settings/Base64.h"
+
+namespace {
+
+SYSTEMTIME SecondsLater(const SYSTEMTIME& from, int seconds) {
+    FILETIME file{};
+    SystemTimeToFileTime(&from, &file);
+    ULARGE_INTEGER value{};
+    value.LowPart = file.dwLowDateTime;
+    value.HighPart = file.dwHighDateTime;
+    value.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000;
+    file.dwLowDateTime = value.LowPart;
+    file.dwHighDateTime = value.HighPart;
+    SYSTEMTIME later{};
+    FileTimeToSystemTime(&file, &later);
+    return later;
+}
+
+std::string ClockText(const SYSTEMTIME& t) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.wHour, t.wMinute, t.wSecond);
+    return text;
+}
+
+TEST(E2eStillPointer, ClockShowsEverySecond) {
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "1"}, {"DATE_FORMAT", "hh:mm:ss"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    // Two seconds in a row, each shown while the pointer stays where it is.
+    for (int later = 1; later <= 2; ++later) {
+        EXPECT_TRUE(ShowsText(session.window, ClockText(SecondsLater(now, later)), DefaultLook(),
+                              kSettleTimeoutMs))
+            << later << " s later";
+    }
+}
+
+TEST(E2eStillPointer, RangePressShowsTheNewDragAtOnce) {
+    ASSERT_TRUE(PlaceCursor(600, 500));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "2"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    LeftButtonGuard button;
+    InputMoveTo(400, 300);
+    const POINT start = button.Press();
+    // One digit each way: the final size measures as wide as the zero size, so
+    // only the new text, not a new size, can bring the repaint.
+    const POINT end = InputMoveTo(start.x + 5, start.y + 7);
+    button.Release();
+    const std::string finalSize =
+        "size x:" + std::to_string(end.x - start.x) + " y:" + std::to_string(end.y - start.y);
+    ASSERT_TRUE(ShowsText(session.window, finalSize, DefaultLook(), kSettleTimeoutMs));
+
+    // A press without a move starts the next drag: its size is zero at once.
+    button.Press();
+    EXPECT_TRUE(ShowsText(session.window, "size x:0 y:0", DefaultLook(), kSettleTimeoutMs))
+        << "after the press";
+    button.Release();
+    EXPECT_TRUE(ShowsText(session.window, "size x:0 y:0", DefaultLook(), kSettleTimeoutMs))
+        << "after the release";
+}
+
+TEST(E2eStillPointer, HiddenFromOutsideShowsAgain) {
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    ASSERT_TRUE(ShowsText(session.window, "x:300 y:300", DefaultLook(), kSettleTimeoutMs));
+    const RECT before = session.WindowRect();
+
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        ShowWindow(session.window, SW_HIDE);
+        EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] {
+            return IsWindowVisible(session.window) != FALSE;
+        })) << "still hidden";
+        EXPECT_TRUE(session.WindowRect() == before) << session.WindowRect();
+        EXPECT_TRUE(ShowsText(session.window, "x:300 y:300", DefaultLook(), kSettleTimeoutMs));
+    }
+}
+
+// Whether window above lies above the indicator in the z order.
+bool Above(HWND above, HWND indicator) {
+    for (HWND w = GetWindow(indicator, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+        if (w == above) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(E2eStillPointer, CoveredByATopMostWindowComesBackOnTop) {
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    ASSERT_TRUE(ShowsText(session.window, "x:300 y:300", DefaultLook(), kSettleTimeoutMs));
+    const RECT rect = session.WindowRect();
+
+    // A black top-most popup of this process, exactly over the indicator.
+    WNDCLASSA coverClass{};
+    coverClass.lpfnWndProc = DefWindowProcA;
+    coverClass.hInstance = GetModuleHandleA(nullptr);
+    coverClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    coverClass.lpszClassName = "TavikanTestCover";
+    RegisterClassA(&coverClass);
+    HWND cover =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, coverClass.lpszClassName, "cover",
+                        WS_POPUP, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top, nullptr, nullptr, coverClass.hInstance, nullptr);
+    ASSERT_NE(cover, nullptr);
+    SetWindowPos(cover, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    EXPECT_TRUE(PumpMessagesUntil(kSettleTimeoutMs, [&] { return !Above(cover, session.window); }))
+        << "the top-most window stays above the indicator";
+    PumpMessagesUntil(100, [] { return false; });  // the cover paints its part, if it still shows
+    EXPECT_TRUE(ShowsText(session.window, "x:300 y:300", DefaultLook(), kSettleTimeoutMs));
+    DestroyWindow(cover);
+    UnregisterClassA(coverClass.lpszClassName, coverClass.hInstance);
+}
+
+LOGFONTA StoredFont(const std::string& settingsPath) {
+    char value[200] = {};
+    GetPrivateProfileStringA("MAIN", "FONT", "", value, sizeof value, settingsPath.c_str());
+    LOGFONTA font = DefaultIndicatorFont();
+    Base64Decode(reinterpret_cast<unsigned char*>(&font), value, sizeof font);
+    return font;
+}
+
+// The font chooser, run from the tray menu with the pointer still: the text is
+// drawn in the chosen font as soon as the chooser has closed.
+TEST(E2eStillPointer, ChosenFontShowsAtOnce) {
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const DWORD processId = session.program.ProcessId();
+
+    ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kFont));
+    HWND chooser = nullptr;
+    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] {
+        return (chooser = FindDialogOf(processId)) != nullptr;
+    })) << "no font chooser";
+    // The size box (cmb3), then OK.
+    constexpr int kSizeBox = 0x472;
+    SendMessageA(GetDlgItem(chooser, kSizeBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("20"));
+    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
+    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return !IsWindow(chooser); }));
+
+    const LOGFONTA chosen = StoredFont(session.folder.SettingsPath());
+    ASSERT_NE(chosen.lfHeight, DefaultIndicatorFont().lfHeight) << "the size was not taken";
+    const IndicatorLook look{
+        chosen, static_cast<COLORREF>(ReadMainInt(session.folder.SettingsPath(), "FONT_COLOR", 0)),
+        DefaultLook().backColor};
+    // The pointer stays where the menu left it.
+    const POINT at = CursorPosition();
+    const std::string text = "x:" + std::to_string(at.x) + " y:" + std::to_string(at.y);
+    EXPECT_TRUE(ShowsText(session.window, text, look, kSettleTimeoutMs));
+    const SIZE measured = MeasureWindowFor(text, chosen);
+    const RECT after = session.WindowRect();
+    EXPECT_EQ(after.right - after.left, measured.cx);
+    EXPECT_EQ(after.bottom - after.top, measured.cy);
+}
+
+}  // namespace
