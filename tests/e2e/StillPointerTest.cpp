@@ -151,10 +151,10 @@ TEST(E2eStillPointer, ChosenFontShowsAtOnce) {
     ASSERT_TRUE(session.WaitForFirstTick());
     const DWORD processId = session.program.ProcessId();
 
-    ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kFont));
     HWND chooser = nullptr;
-    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] {
-        return (chooser = FindDialogOf(processId)) != nullptr;
+    ASSERT_TRUE(ChooseUntil(processId, menu_keys::kFont, [&] {
+        return WaitFor(kSettleTimeoutMs,
+                       [&] { return (chooser = FindDialogOf(processId)) != nullptr; });
     })) << "no font chooser";
     // The size box (cmb3), then OK.
     constexpr int kSizeBox = 0x472;
