@@ -163,8 +163,12 @@ TEST(E2eStillPointer, ChosenFontShowsAtOnce) {
                  reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
     ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return !IsWindow(chooser); }));
 
-    const LOGFONTA chosen = StoredFont(session.folder.SettingsPath());
-    ASSERT_NE(chosen.lfHeight, DefaultIndicatorFont().lfHeight) << "the size was not taken";
+    // The chooser's window goes before the program writes what it returned.
+    LOGFONTA chosen{};
+    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] {
+        chosen = StoredFont(session.folder.SettingsPath());
+        return chosen.lfHeight != DefaultIndicatorFont().lfHeight;
+    })) << "the size was not taken";
     const IndicatorLook look{
         chosen, static_cast<COLORREF>(ReadMainInt(session.folder.SettingsPath(), "FONT_COLOR", 0)),
         DefaultLook().backColor};
