@@ -1,0 +1,64 @@
+// tick-floor: what a 1 ms timer costs under this window system before a tick
+// does anything, the floor under the indicator's still-pointer share.
+//   tick-floor SECONDS           a top-most popup whose timer ticks do nothing
+//   tick-floor SECONDS cursor    the same, each tick reading the cursor
+// Prints "ticks N" when the time is up.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool readCursor = false;
+long ticks = 0;
+
+LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        ++ticks;
+        if (readCursor) {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+        }
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3 || (argc == 3 && std::strcmp(argv[2], "cursor") != 0)) {
+        std::fprintf(stderr, "usage: tick-floor SECONDS [cursor]\n");
+        return 2;
+    }
+    const DWORD lastsMs = static_cast<DWORD>(std::atof(argv[1]) * 1000);
+    readCursor = argc == 3;
+
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = FloorWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = "TickFloor";
+    RegisterClassA(&windowClass);
+    // Shaped like the indicator: a small top-most tool popup, shown.
+    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass.lpszClassName,
+                                  "TickFloor", WS_POPUP, 300, 250, 80, 16, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
+    if (window == nullptr) {
+        return 1;
+    }
+    SetWindowPos(window, HWND_TOPMOST, 300, 250, 80, 16, SWP_SHOWWINDOW);
+    SetTimer(window, 1, 1, nullptr);
+
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (GetTickCount() - start < lastsMs && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&message);
+    }
+    KillTimer(window, 1);
+    DestroyWindow(window);
+    std::printf("ticks %ld\n", ticks);
+    return 0;
+}
