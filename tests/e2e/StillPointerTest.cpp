@@ -153,7 +153,8 @@ TEST(E2eStillPointer, ChosenFontShowsAtOnce) {
 
     HWND chooser = nullptr;
     ASSERT_TRUE(ChooseUntil(processId, menu_keys::kFont, [&] {
-        return WaitFor(kSettleTimeoutMs,
+        // The chooser lists every face before it shows: slow on a busy machine.
+        return WaitFor(3 * kSettleTimeoutMs,
                        [&] { return (chooser = FindDialogOf(processId)) != nullptr; });
     })) << "no font chooser";
     // The size box (cmb3), then OK.

@@ -68,9 +68,14 @@ std::vector<HWND> DialogsOf(DWORD processId) {
     return dialogs;
 }
 
+// On a busy machine a chooser can take seconds to come up (the font chooser
+// lists every face first); choosing its item again meanwhile would only meet
+// the guard, so it is waited for well beyond the usual settling time.
+constexpr DWORD kDialogTimeoutMs = 10000;
+
 HWND WaitForDialog(DWORD processId, const DialogKind& kind) {
     HWND found = nullptr;
-    WaitFor(kSettleTimeoutMs, [&] {
+    WaitFor(kDialogTimeoutMs, [&] {
         for (HWND dialog : DialogsOf(processId)) {
             if (GetDlgItem(dialog, kind.marker) != nullptr) {
                 found = dialog;
