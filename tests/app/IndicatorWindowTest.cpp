@@ -164,6 +164,18 @@ TEST_F(IndicatorWindowTest, CreationPutsUpTheTrayIcon) {
     EXPECT_FALSE(IsWindowVisible(window));
 }
 
+// The size the tick must give the window for the current text and font: the
+// text's extent, 4 pixels of room and a one-pixel border on each side.
+SIZE SizeForText(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, indicatorState.text, std::strlen(indicatorState.text), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return SIZE{extent.cx + 6, extent.cy + 2};
+}
+
 TEST_F(IndicatorWindowTest, TickShowsCoordinatesBesideTheCursor) {
     indicatorState.displayMode = kDisplayCoordinates;
     Create();
@@ -174,16 +186,9 @@ TEST_F(IndicatorWindowTest, TickShowsCoordinatesBesideTheCursor) {
     EXPECT_EQ(measured.left, 0);
     EXPECT_EQ(measured.top, 0);
 
-    // The text's extent in the indicator font, 4 pixels of room and a
-    // one-pixel border on each side.
-    HDC dc = GetDC(window);
-    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, indicatorState.text, std::strlen(indicatorState.text), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    EXPECT_EQ(measured.right, extent.cx + 6);
-    EXPECT_EQ(measured.bottom, extent.cy + 2);
+    const SIZE expected = SizeForText(window);
+    EXPECT_EQ(measured.right, expected.cx);
+    EXPECT_EQ(measured.bottom, expected.cy);
 
     const RECT rect = WindowRect();
     EXPECT_EQ(rect.left, 312);
@@ -248,17 +253,6 @@ TEST_F(IndicatorWindowTest, SizeDoesNotDependOnBorderOrTransparency) {
         EXPECT_EQ(size.cx, sizes.front().cx);
         EXPECT_EQ(size.cy, sizes.front().cy);
     }
-}
-
-// The size the tick must give the window for the current text and font.
-SIZE SizeForText(HWND window) {
-    HDC dc = GetDC(window);
-    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, indicatorState.text, std::strlen(indicatorState.text), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    return SIZE{extent.cx + 6, extent.cy + 2};
 }
 
 // The way the font command swaps fonts: the new one is made, then the old one deleted.
