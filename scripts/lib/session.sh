@@ -28,9 +28,22 @@ stop_private_display() {
     fi
 }
 
+# require_32bit_programs: Wine runs 32-bit Windows programs in 32-bit Linux
+# processes. A kernel booted without IA-32 emulation refuses to start those
+# ("Exec format error"); say so at once instead of failing every test.
+require_32bit_programs() {
+    if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+        echo "this machine's kernel does not start 32-bit programs (/lib/ld-linux.so.2 does not run;" \
+             "dmesg tells whether IA-32 emulation is off, ia32_emulation=on at boot turns it on):" \
+             "Wine cannot run the 32-bit Windows programs here" >&2
+        return 1
+    fi
+}
+
 # start_wine PREFIX: starts the prefix's wineserver and background services
 # before any test runs, so that no test inherits them.
 start_wine() {
+    require_32bit_programs || return 1
     export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     mkdir -p "$WINEPREFIX"
