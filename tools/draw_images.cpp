@@ -2,9 +2,9 @@
 // files into the folder named on the command line:
 //   tavikan.ico        application icon, 32x32 and 16x16, 256 colours
 //   tray.ico           tray icon, 16x16, 20x20, 24x24 and 32x32 (the small-icon sizes at 100 %
-//                      to 200 %), 16 colours: the figure uses fewer, and the download stays small
-//   pointer.ico        arrow pointer whose tip is the top-left pixel, 32x32
-//   tavikan_hover.ico  the application figure once the mouse is over it, 32x32, 256 colours
+//                      to 200 %), 16 colours
+//   pointer.ico        arrow pointer whose tip is the top-left pixel, 32x32, 16 colours
+//   tavikan_hover.ico  the application figure once the mouse is over it, 32x32, 16 colours
 //   hand.cur           pointing hand, 32x32, two colours, hot spot at the fingertip (0, 0)
 // The output depends on nothing but this file, so the committed images can be checked against it
 // byte for byte.
@@ -345,7 +345,8 @@ struct Format {
 };
 
 const Format kIconFormat = {8, kNamedColours, sizeof kNamedColours / sizeof kNamedColours[0]};
-const Format kTrayFormat = {4, kNamedColours, sizeof kNamedColours / sizeof kNamedColours[0]};
+// The figures use seven colours: sixteen hold them with a sixteenth of the palette.
+const Format kSmallFormat = {4, kNamedColours, sizeof kNamedColours / sizeof kNamedColours[0]};
 const Format kCursorFormat = {1, kCursorColours, 2};
 
 int RowBytes(int width, int bitsPerPixel) {
@@ -481,10 +482,10 @@ int main(int argc, char** argv) {
                     EncodeFile(1, {DrawFigure32(false), small}, kIconFormat, 0, 0));
     ok &= WriteFile(folder / "tray.ico",
                     EncodeFile(1, {small, DrawFigure20(), DrawFigure24(), DrawFigure32(false)},
-                               kTrayFormat, 0, 0));
-    ok &= WriteFile(folder / "pointer.ico", EncodeFile(1, {pointer}, kIconFormat, 0, 0));
+                               kSmallFormat, 0, 0));
+    ok &= WriteFile(folder / "pointer.ico", EncodeFile(1, {pointer}, kSmallFormat, 0, 0));
     ok &= WriteFile(folder / "tavikan_hover.ico",
-                    EncodeFile(1, {DrawFigure32(true)}, kIconFormat, 0, 0));
+                    EncodeFile(1, {DrawFigure32(true)}, kSmallFormat, 0, 0));
     ok &= WriteFile(folder / "hand.cur", EncodeFile(2, {hand}, kCursorFormat, 0, 0));
     return ok ? 0 : 1;
 }
