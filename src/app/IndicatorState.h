@@ -3,17 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/DisplayMode.h"
 #include "app/IndicatorText.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsFile.h"
 #include "text/DateFormat.h"
-
-// What the tick shows. A value outside the list can only come from a
-// hand-edited settings file; it is kept as it is and shows nothing new.
-using DisplayMode = int;
-constexpr DisplayMode kDisplayCoordinates = 0;
-constexpr DisplayMode kDisplayClock = 1;
-constexpr DisplayMode kDisplayRange = 2;
 
 // How the indicator is placed: 0 keeps it on the screen, any other value
 // places it at the plain offset.
