@@ -42,6 +42,11 @@ struct IndicatorState {
     RECT textRect = {};       // the window size measured on the last tick, from 0, 0
     bool dialogOpen = false;  // a dialog or chooser is up: the tick neither moves nor shows
     bool closing = false;     // the destroy handler has run: the process is about to end
+    // Hidden by the user until chosen again: the tick keeps the line up to
+    // date but leaves the window alone. Never stored: every start shows it.
+    bool hidden = false;
+    unsigned hotkeys[kHotkeyActionCount] = {};  // the stored keys, 0 for none
+    bool hotkeyHeld[kHotkeyActionCount] = {};   // registered with the system now
 };
 
 extern IndicatorState indicatorState;
