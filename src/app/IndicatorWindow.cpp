@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/DisplayLayoutWin32.h"
+#include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/Placement.h"
 #include "app/ShownIndicator.h"
@@ -98,6 +99,7 @@ LRESULT OnCreate(HWND window) {
     indicatorState.backColor =
         indicatorSettings.ReadInt(kSettingsSection, kBackColorKey, kDefaultBackColor);
     LoadOffsets();
+    TakeStoredHotkeys(window);
     shownIndicator.Reset();
     return 0;
 }
@@ -163,6 +165,11 @@ LRESULT OnTimer(HWND window) {
     TickSources sources;
     BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
                        indicatorState.text);
+    // Hidden by the user: the line stays current for the copy command, and
+    // the screen is left alone.
+    if (indicatorState.hidden) {
+        return 0;
+    }
 
     const IndicatorFace face = CurrentFace(window);
     if (shownIndicator.NeedsMeasure(face)) {
@@ -216,6 +223,7 @@ LRESULT OnPaint(HWND window) {
 LRESULT OnDestroy(HWND window) {
     KillTimer(window, kIndicatorTimerId);
     HookStop();
+    ReleaseHotkeys(window);
     DeleteObject(indicatorState.font);
     indicatorState.font = nullptr;
     Shell_NotifyIconA(NIM_DELETE, &indicatorState.trayIcon);
@@ -261,6 +269,8 @@ LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, L
             return OnMenuCommand(window, wParam, lParam);
         case WM_TRAYNOTIFY:
             return OnTrayNotify(window, lParam);
+        case WM_HOTKEY:
+            return OnHotkey(window, wParam);
         case WM_DISPLAYCHANGE:
         case WM_DPICHANGED:
             return OnDisplayChange();
