@@ -110,6 +110,15 @@ std::string ExpandDateFormat(const char* format, int year, int month, int day, i
 void DateFormatter::SetFormat(const char* text) {
     CopyWholeCharacters(format, sizeof format, text);
     expanded_ = false;
+    // Asked of the expander itself, so that what counts as a seconds token
+    // (and what a double-byte character hides) is decided in one place.
+    showsSeconds_ = ExpandDateFormat(format, 2004, 1, 31, 1, 2, 3) !=
+                    ExpandDateFormat(format, 2004, 1, 31, 1, 2, 4);
+}
+
+int MillisecondsToNextChange(bool showsSeconds, int second, int millisecond) {
+    const int toNextSecond = 1000 - millisecond;
+    return showsSeconds ? toNextSecond : (59 - second) * 1000 + toNextSecond;
 }
 
 namespace {
