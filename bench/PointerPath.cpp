@@ -13,9 +13,10 @@
 //                                      from the last second boundary of the local clock;
 //                                      prints "changes N worst W" (milliseconds)
 //   pointer-path follow SECONDS OX OY  watches the pointer, however it is moved (also at the
-//                                      X level, where no input event reaches Windows programs),
-//                                      and times each of its new positions until the indicator
-//                                      sits beside it; prints "first F later median M worst W"
+//                                      X level, where no input event reaches Windows programs):
+//                                      times the first move until the indicator sits beside the
+//                                      pointer, then each new position after that; prints
+//                                      "first F later median M worst W of N" (-1: never)
 #include <windows.h>
 
 #include <algorithm>
@@ -218,6 +219,8 @@ int Clock(double seconds) {
     return 0;
 }
 
+// The first time is from the first move until the indicator sits beside the
+// pointer wherever it is then; the later ones are of each position after that.
 int Follow(double seconds, int offsetX, int offsetY) {
     HWND indicator = Indicator();
     if (indicator == nullptr) {
@@ -225,7 +228,9 @@ int Follow(double seconds, int offsetX, int offsetY) {
     }
     POINT last{};
     GetCursorPos(&last);
-    std::vector<double> latencies;
+    double firstMovedAt = -1;
+    double first = -1;
+    std::vector<double> later;
     double movedAt = 0;
     bool waiting = false;
     const double start = NowMs();
@@ -233,26 +238,27 @@ int Follow(double seconds, int offsetX, int offsetY) {
         POINT now{};
         GetCursorPos(&now);
         if (now.x != last.x || now.y != last.y) {
-            if (waiting) {
-                latencies.push_back(NowMs() - movedAt);  // moved on before it was followed
-            }
             last = now;
-            movedAt = NowMs();
-            waiting = true;
+            if (firstMovedAt < 0) {
+                firstMovedAt = NowMs();
+            } else if (first >= 0) {
+                if (waiting) {
+                    later.push_back(NowMs() - movedAt);  // moved on before it was followed
+                }
+                movedAt = NowMs();
+                waiting = true;
+            }
         }
-        if (waiting && Beside(indicator, last, offsetX, offsetY)) {
-            latencies.push_back(NowMs() - movedAt);
+        if (firstMovedAt >= 0 && first < 0 && Beside(indicator, last, offsetX, offsetY)) {
+            first = NowMs() - firstMovedAt;
+        } else if (waiting && Beside(indicator, last, offsetX, offsetY)) {
+            later.push_back(NowMs() - movedAt);
             waiting = false;
         }
         Sleep(1);
     }
-    if (latencies.empty()) {
-        std::printf("first - later median - worst -\n");
-        return 0;
-    }
-    const std::vector<double> later(latencies.begin() + 1, latencies.end());
-    std::printf("first %.0f later median %.1f worst %.1f\n", latencies.front(), Median(later),
-                Worst(later));
+    std::printf("first %.0f later median %.1f worst %.1f of %d\n", first, Median(later),
+                Worst(later), static_cast<int>(later.size()));
     return 0;
 }
 
