@@ -110,10 +110,9 @@ std::string ExpandDateFormat(const char* format, int year, int month, int day, i
 void DateFormatter::SetFormat(const char* text) {
     CopyWholeCharacters(format, sizeof format, text);
     expanded_ = false;
-    // Asked of the expander itself, so that what counts as a seconds token
-    // (and what a double-byte character hides) is decided in one place.
-    showsSeconds_ = ExpandDateFormat(format, 2004, 1, 31, 1, 2, 3) !=
-                    ExpandDateFormat(format, 2004, 1, 31, 1, 2, 4);
+    // The expander replaces every byte "s", also the second byte of a
+    // double-byte character, and no token before it brings or takes one.
+    showsSeconds_ = std::strchr(format, 's') != nullptr;
 }
 
 int MillisecondsToNextChange(bool showsSeconds, int second, int millisecond) {
