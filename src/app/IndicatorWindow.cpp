@@ -177,22 +177,8 @@ WindowFacts ReadWindowFacts(HWND window) {
     return facts;
 }
 
-// Every tick reads the cursor and builds the text; measuring, placing and
-// repainting happen only when what the user would see changes.
-LRESULT OnTimer(HWND window) {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const MonitorArea monitor = CursorMonitor(cursor);
-    DrawAtDpi(monitor.dpi);
-    TickSources sources;
-    BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
-                       indicatorState.text);
-    // Hidden by the user: the line stays current for the copy command, and
-    // the screen is left alone.
-    if (indicatorState.hidden) {
-        return 0;
-    }
-
+// Measures, places and repaints only what changed since the last tick.
+void ShowOnScreen(HWND window, POINT cursor, const MonitorArea& monitor) {
     const IndicatorFace face = CurrentFace(window);
     if (shownIndicator.NeedsMeasure(face)) {
         shownIndicator.RecordMeasure(face, MeasureText(window));
@@ -215,9 +201,11 @@ LRESULT OnTimer(HWND window) {
         InvalidateRect(window, nullptr, TRUE);
     }
     shownIndicator.RecordTick(face, now, work);
+}
 
-    // A sleeping tick sets its timer anew each time, aimed at the Clock's
-    // next change as reckoned from this tick's reading of the clock.
+// A sleeping tick sets its timer anew each time, aimed at the Clock's next
+// change as reckoned from this tick's reading of the clock.
+void PaceTheTick(HWND window, POINT cursor) {
     const int clockChangeInMs =
         indicatorState.displayMode == kDisplayClock
             ? MillisecondsToNextChange(clockFormatter.ShowsSeconds(),
@@ -229,6 +217,24 @@ LRESULT OnTimer(HWND window) {
     if (periodMs != timerPeriodMs || tickPace.Asleep()) {
         RunTimer(window, periodMs);
     }
+}
+
+// Every tick reads the cursor and builds the text; measuring, placing and
+// repainting happen only when what the user would see changes. Hidden by the
+// user, the line stays current for the copy command and the screen is left
+// alone; the tick sleeps all the same while nothing changes.
+LRESULT OnTimer(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const MonitorArea monitor = CursorMonitor(cursor);
+    DrawAtDpi(monitor.dpi);
+    TickSources sources;
+    BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
+                       indicatorState.text);
+    if (!indicatorState.hidden) {
+        ShowOnScreen(window, cursor, monitor);
+    }
+    PaceTheTick(window, cursor);
     return 0;
 }
 
