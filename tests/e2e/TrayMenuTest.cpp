@@ -386,7 +386,9 @@ TEST_P(E2eTrayBorder, TwiceBringsBackTheStartingStyleAndKeepsTheSize) {
     // A retry only when the first choice left BORDER as it was: the item toggles.
     ASSERT_TRUE(
         ChooseUntil(processId, menu_keys::kBorder, StoredSoon(path, "BORDER", c.storedAfterOne)));
-    EXPECT_EQ(HasBorder(session.window), !startBordered);
+    // BORDER is written before the window changes: the style follows a moment later.
+    EXPECT_TRUE(
+        WaitFor(kSettleTimeoutMs, [&] { return HasBorder(session.window) == !startBordered; }));
     // The new style has no WS_VISIBLE; the next tick shows the window again.
     EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return IsWindowVisible(session.window) != 0; }));
     RECT rect = session.WindowRect();
@@ -395,7 +397,8 @@ TEST_P(E2eTrayBorder, TwiceBringsBackTheStartingStyleAndKeepsTheSize) {
 
     ASSERT_TRUE(ChooseUntil(processId, menu_keys::kBorder,
                             StoredSoon(path, "BORDER", c.storedAfterOne == 0 ? 1 : 0)));
-    EXPECT_EQ(HasBorder(session.window), startBordered);
+    EXPECT_TRUE(
+        WaitFor(kSettleTimeoutMs, [&] { return HasBorder(session.window) == startBordered; }));
     EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return IsWindowVisible(session.window) != 0; }));
     rect = session.WindowRect();
     EXPECT_EQ(rect.right - rect.left, startRect.right - startRect.left);
