@@ -240,13 +240,26 @@ LRESULT OnTimer(HWND window) {
 
 // Mouse input, a command, tray input or a display change: a sleeping tick
 // runs at once and then fast, so that what they change shows without delay.
-void WakeTick(HWND window) {
+void WakeTick(HWND window, bool tickNow) {
     const bool wasAsleep = tickPace.Asleep();
     tickPace.Wake(GetTickCount());
-    if (wasAsleep && !indicatorState.closing) {
+    if (indicatorState.closing) {
+        return;
+    }
+    if (wasAsleep) {
         RunTimer(window, kFastTickMs);
+    }
+    if (wasAsleep || tickNow) {
         OnTimer(window);
     }
+}
+
+// A command or hotkey acts on the line as it is now (the copy command takes
+// it): the tick runs first, also when it was awake, since a pointer placed
+// without input (SetCursorPos) gives no raw input and a popup menu's loop
+// may have held the timer.
+bool ActsOnTheLine(UINT message) {
+    return message == WM_COMMAND || message == WM_HOTKEY;
 }
 
 // Mouse input while the tick sleeps, commands, tray input, hotkeys and display
@@ -361,11 +374,11 @@ LRESULT HandleIndicatorMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool wakes = WakesTheTick(message);
     if (wakes) {
-        WakeTick(window);
+        WakeTick(window, ActsOnTheLine(message));
     }
     const LRESULT result = HandleIndicatorMessage(window, message, wParam, lParam);
     if (wakes) {
-        WakeTick(window);
+        WakeTick(window, false);
     }
     return result;
 }
