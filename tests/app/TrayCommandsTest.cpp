@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <ostream>
 #include <thread>
 
 #include "AppTestSupport.h"
@@ -53,6 +54,11 @@ struct FontChoiceCase {
     bool replaced;
 };
 
+// Test lists and failure lines name a case by its name.
+void PrintTo(const FontChoiceCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class TrayFontCommandTest : public TrayCommandsTest,
                             public testing::WithParamInterface<FontChoiceCase> {};
 
@@ -92,6 +98,10 @@ struct ColourKeyCase {
     COLORREF key;
     BYTE alpha;
 };
+
+void PrintTo(const ColourKeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TrayBackColorCommandTest : public TrayCommandsTest,
                                  public testing::WithParamInterface<ColourKeyCase> {};
@@ -147,6 +157,10 @@ struct ModeAfterRangeCase {
     const char* name;
     UINT command;
 };
+
+void PrintTo(const ModeAfterRangeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TrayModeAfterRangeTest : public TrayCommandsTest,
                                public testing::WithParamInterface<ModeAfterRangeCase> {};
