@@ -1,9 +1,10 @@
 // Draws Tavikan's icons and its hand cursor pixel by pixel and writes them as .ico and .cur
 // files into the folder named on the command line:
 //   tavikan.ico        application icon, 32x32 and 16x16, 256 colours
-//   tray.ico           tray icon, 16x16, 256 colours
-//   pointer.ico        arrow pointer whose tip is the top-left pixel, 32x32
-//   tavikan_hover.ico  the application figure once the mouse is over it, 32x32, 256 colours
+//   tray.ico           tray icon, 16x16, 20x20, 24x24 and 32x32 (the small-icon sizes at 100 %
+//                      to 200 %), 16 colours
+//   pointer.ico        arrow pointer whose tip is the top-left pixel, 32x32, 16 colours
+//   tavikan_hover.ico  the application figure once the mouse is over it, 32x32, 16 colours
 //   hand.cur           pointing hand, 32x32, two colours, hot spot at the fingertip (0, 0)
 // The output depends on nothing but this file, so the committed images can be checked against it
 // byte for byte.
@@ -129,6 +130,40 @@ const std::vector<std::string> kLargeArrow = {
     "       ##",     //
 };
 
+// The arrow for the tray sizes between 16 and 32 pixels.
+const std::vector<std::string> kArrow20 = {
+    "#",         //
+    "##",        //
+    "#.#",       //
+    "#..#",      //
+    "#...#",     //
+    "#....#",    //
+    "#.....#",   //
+    "#......#",  //
+    "#...####",  //
+    "#..#",      //
+    "#.#",       //
+    "##",        //
+};
+
+const std::vector<std::string> kArrow24 = {
+    "#",           //
+    "##",          //
+    "#.#",         //
+    "#..#",        //
+    "#...#",       //
+    "#....#",      //
+    "#.....#",     //
+    "#......#",    //
+    "#.......#",   //
+    "#........#",  //
+    "#....#####",  //
+    "#...#",       //
+    "#..#",        //
+    "#.#",         //
+    "##",          //
+};
+
 const std::vector<std::string> kSmallArrow = {
     "#",        //
     "##",       //
@@ -250,6 +285,26 @@ Canvas DrawFigure16() {
     return canvas;
 }
 
+// The small figure at the sizes a scaled display asks for: 20 pixels at 125 %,
+// 24 at 150 %.
+Canvas DrawFigure20() {
+    Canvas canvas(20, 20);
+    DrawIndicatorBox(canvas, 6, 9, 19, 19, kBoxYellow, kBlack);
+    DrawStrokes(canvas, 8, 12, "== == ==");
+    DrawStrokes(canvas, 8, 15, "=== ====");
+    Paint(canvas, 0, 0, kArrow20);
+    return canvas;
+}
+
+Canvas DrawFigure24() {
+    Canvas canvas(24, 24);
+    DrawIndicatorBox(canvas, 8, 11, 23, 23, kBoxYellow, kBlack);
+    DrawStrokes(canvas, 10, 14, "=== == ===");
+    DrawStrokes(canvas, 10, 18, "== ====  =");
+    Paint(canvas, 0, 0, kArrow24);
+    return canvas;
+}
+
 Canvas DrawPointer() {
     Canvas canvas(32, 32);
     Paint(canvas, 0, 0, kLargeArrow);
@@ -284,12 +339,14 @@ class Bytes {
 };
 
 struct Format {
-    int bitsPerPixel;  // 8 or 1
+    int bitsPerPixel;  // 8, 4 or 1
     const Rgb* colours;
     int namedCount;  // palette entries after these are black
 };
 
 const Format kIconFormat = {8, kNamedColours, sizeof kNamedColours / sizeof kNamedColours[0]};
+// The figures use seven colours: sixteen hold them with a sixteenth of the palette.
+const Format kSmallFormat = {4, kNamedColours, sizeof kNamedColours / sizeof kNamedColours[0]};
 const Format kCursorFormat = {1, kCursorColours, 2};
 
 int RowBytes(int width, int bitsPerPixel) {
@@ -334,6 +391,9 @@ std::vector<std::uint8_t> EncodeImage(const Canvas& canvas, const Format& format
                 mask[row * maskRow + x / 8] |= 0x80 >> (x % 8);
             } else if (format.bitsPerPixel == 8) {
                 colours[row * colourRow + x] = static_cast<std::uint8_t>(pixel);
+            } else if (format.bitsPerPixel == 4) {
+                colours[row * colourRow + x / 2] |=
+                    static_cast<std::uint8_t>(pixel << (x % 2 ? 0 : 4));
             } else if (pixel != 0) {
                 colours[row * colourRow + x / 8] |= 0x80 >> (x % 8);
             }
@@ -420,10 +480,12 @@ int main(int argc, char** argv) {
     bool ok = true;
     ok &= WriteFile(folder / "tavikan.ico",
                     EncodeFile(1, {DrawFigure32(false), small}, kIconFormat, 0, 0));
-    ok &= WriteFile(folder / "tray.ico", EncodeFile(1, {small}, kIconFormat, 0, 0));
-    ok &= WriteFile(folder / "pointer.ico", EncodeFile(1, {pointer}, kIconFormat, 0, 0));
+    ok &= WriteFile(folder / "tray.ico",
+                    EncodeFile(1, {small, DrawFigure20(), DrawFigure24(), DrawFigure32(false)},
+                               kSmallFormat, 0, 0));
+    ok &= WriteFile(folder / "pointer.ico", EncodeFile(1, {pointer}, kSmallFormat, 0, 0));
     ok &= WriteFile(folder / "tavikan_hover.ico",
-                    EncodeFile(1, {DrawFigure32(true)}, kIconFormat, 0, 0));
+                    EncodeFile(1, {DrawFigure32(true)}, kSmallFormat, 0, 0));
     ok &= WriteFile(folder / "hand.cur", EncodeFile(2, {hand}, kCursorFormat, 0, 0));
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/DisplayLayout.h"
 #include "app/IndicatorText.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsFile.h"
@@ -29,18 +30,21 @@ using LayeredEntry = BOOL(WINAPI*)(HWND window, COLORREF colorKey, BYTE alpha, D
 struct IndicatorState {
     HINSTANCE instance = nullptr;
     LayeredEntry layeredEntry = nullptr;  // null: no transparency on this system
-    int screenWidth = 0;                  // the area placement keeps to, from 0, 0
-    int screenHeight = 0;
+    // The monitors, taken at creation and anew whenever the system reports a change.
+    DisplayLayout displayLayout = {};
+    // The DPI the indicator is drawn at: that of the cursor's monitor. The font
+    // is made for it and the offsets are scaled to it.
+    int dpi = 0;
     DWORD windowStyle = 0;  // with or without WS_BORDER
     HMENU popupMenu = nullptr;
     NOTIFYICONDATAA trayIcon = {};  // used in its first, 88-byte form
-    LOGFONTA logFont = {};
-    HFONT font = nullptr;
+    LOGFONTA logFont = {};          // as stored: its sizes are pixels at 96 DPI
+    HFONT font = nullptr;           // made from logFont for dpi
     COLORREF textColor = kDefaultTextColor;
     // Also the colour key while the background is transparent.
     COLORREF backColor = kDefaultBackColor;
-    int offsetX = 0;  // from the cursor to the indicator's left edge
-    int offsetY = 0;  // from the cursor to the indicator's top edge
+    int offsetX = 0;  // from the cursor to the indicator's left edge, as stored (96 DPI)
+    int offsetY = 0;  // from the cursor to the indicator's top edge, as stored (96 DPI)
     DisplayMode displayMode = kDisplayClock;
     ViewMode viewMode = kViewCorrected;
     int alphaCommand = 0;  // the transparency command in force, 40036 to 40046

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "app/DisplayLayoutWin32.h"
 #include "app/IndicatorState.h"
 #include "app/Placement.h"
 #include "app/ShownIndicator.h"
 #include "app/TrayCommands.h"
 #include "res/resource.h"
+#include "settings/DpiScale.h"
 #include "settings/FontRecord.h"
 #include "text/CodePage.h"
 #include "text/MouseHook.h"
@@ -42,18 +44,51 @@ void AddTrayIcon(HWND window) {
     icon.uID = kTrayIconId;
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = WM_TRAYNOTIFY;
+    // The system's small-icon size grows with the display's scale; the icon
+    // holds an image for each usual size.
     icon.hIcon = static_cast<HICON>(LoadImageA(indicatorState.instance, MAKEINTRESOURCEA(IDI_TRAY),
-                                               IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     CopyWholeCharacters(icon.szTip, kTrayTipSize, kProductTitle);
     Shell_NotifyIconA(NIM_ADD, &icon);
 }
 
+// The monitor under the cursor, whose edges placement keeps to and whose DPI
+// the indicator is drawn at.
+MonitorArea CursorMonitor(POINT cursor) {
+    return MonitorAt(indicatorState.displayLayout, ScreenPoint{cursor.x, cursor.y});
+}
+
+// On a monitor of another DPI the font is made anew; the tick then measures
+// the text again, since the font has changed. Not while a dialog is up: the
+// display-settings dialog paints its sample with the font in use.
+void DrawAtDpi(int dpi) {
+    if (dpi == indicatorState.dpi || indicatorState.dialogOpen) {
+        return;
+    }
+    DeleteObject(indicatorState.font);
+    indicatorState.dpi = dpi;
+    indicatorState.font = CreateIndicatorFont(indicatorState.logFont, dpi);
+}
+
 void LoadIndicatorFont() {
     ReadIndicatorFont(indicatorSettings, indicatorState.logFont);
-    indicatorState.font = CreateFontIndirectA(&indicatorState.logFont);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    indicatorState.dpi = CursorMonitor(cursor).dpi;
+    indicatorState.font = CreateIndicatorFont(indicatorState.logFont, indicatorState.dpi);
+}
+
+// The system tells every top-level window when monitors change (added,
+// removed, moved, resized) and a window when its DPI changes; the layout is
+// read only then, so the tick's look-up costs no system call.
+LRESULT OnDisplayChange() {
+    indicatorState.displayLayout = ReadDisplayLayout();
+    return 0;
 }
 
 LRESULT OnCreate(HWND window) {
+    indicatorState.displayLayout = ReadDisplayLayout();
     LoadClockFormat();
     AddTrayIcon(window);
     SetTimer(window, kIndicatorTimerId, kIndicatorTimerPeriod, nullptr);
@@ -123,6 +158,8 @@ WindowFacts ReadWindowFacts(HWND window) {
 LRESULT OnTimer(HWND window) {
     POINT cursor{};
     GetCursorPos(&cursor);
+    const MonitorArea monitor = CursorMonitor(cursor);
+    DrawAtDpi(monitor.dpi);
     TickSources sources;
     BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
                        indicatorState.text);
@@ -133,9 +170,10 @@ LRESULT OnTimer(HWND window) {
     }
     const IndicatorSize size = shownIndicator.MeasuredSize();
     indicatorState.textRect = RECT{0, 0, size.width, size.height};
-    const IndicatorPosition at = PlaceIndicator(
-        cursor.x, cursor.y, indicatorState.offsetX, indicatorState.offsetY, size.width, size.height,
-        indicatorState.screenWidth, indicatorState.screenHeight, indicatorState.viewMode);
+    const IndicatorPosition at =
+        PlaceIndicator(cursor.x, cursor.y, ScaleToDpi(indicatorState.offsetX, monitor.dpi),
+                       ScaleToDpi(indicatorState.offsetY, monitor.dpi), size.width, size.height,
+                       monitor.rect, indicatorState.viewMode);
 
     const WindowFacts now = ReadWindowFacts(window);
     // A dialog hides the indicator; showing it again is the dialog command's job.
@@ -223,6 +261,9 @@ LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, L
             return OnMenuCommand(window, wParam, lParam);
         case WM_TRAYNOTIFY:
             return OnTrayNotify(window, lParam);
+        case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED:
+            return OnDisplayChange();
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -24,18 +24,6 @@ LayeredEntry FindLayeredEntry() {
     return reinterpret_cast<LayeredEntry>(entry);
 }
 
-// Only the extent is taken, never the virtual screen's origin: placement keeps
-// to the area from 0, 0.
-void TakeScreenExtent() {
-    if (GetSystemMetrics(SM_CMONITORS) <= 1) {
-        indicatorState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        indicatorState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    } else {
-        indicatorState.screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-        indicatorState.screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    }
-}
-
 void ShowIndicator(HWND window, int showCommand) {
     if (indicatorState.layeredEntry != nullptr) {
         indicatorState.layeredEntry(window, 0, 255, LWA_ALPHA);  // opaque until the stored value
@@ -87,7 +75,6 @@ int RunIndicator(HINSTANCE instance, int showCommand) {
     if (RegisterIndicatorClass() == 0) {
         return kExitNormal;
     }
-    TakeScreenExtent();
 
     const DWORD extendedStyle =
         indicatorState.layeredEntry != nullptr ? kLayeredExStyle : kPlainExStyle;

@@ -5,6 +5,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "res/resource.h"
+#include "settings/DpiScale.h"
 #include "settings/Appearance.h"
 #include "text/MouseHook.h"
 
@@ -30,8 +31,9 @@ void RunGuardedDialog(HWND window, Run run, FollowUp followUp) {
     ShowWindow(window, SW_SHOW);
 }
 
-// The dialog stores its results on OK; whatever the user chose, the indicator
-// takes them back from the file.
+// The dialog shows the indicator as it is drawn now (its font, size and offset
+// in pixels at its DPI) and stores its results on OK; whatever the user chose,
+// the indicator takes them back from the file.
 void OpenDisplaySettings(HWND window) {
     RunGuardedDialog(
         window,
@@ -41,8 +43,9 @@ void OpenDisplaySettings(HWND window) {
             settingsDialog.font = indicatorState.font;
             settingsDialog.sampleWidth = outer.right - outer.left;
             settingsDialog.sampleHeight = outer.bottom - outer.top;
-            settingsDialog.offsetX = indicatorState.offsetX;
-            settingsDialog.offsetY = indicatorState.offsetY;
+            settingsDialog.offsetX = ScaleToDpi(indicatorState.offsetX, indicatorState.dpi);
+            settingsDialog.offsetY = ScaleToDpi(indicatorState.offsetY, indicatorState.dpi);
+            settingsDialog.dpi = indicatorState.dpi;
             settingsDialog.ShowModal(nullptr, MAKEINTRESOURCEA(IDD_DISPLAY_SETTINGS),
                                      SettingsDialogProc, indicatorState.instance);
         },

@@ -203,8 +203,8 @@ void SettingsDialog::LimitFormatText() {
 
 bool SettingsDialog::SaveAndClose() {
     settingsFile.WriteString(kSettingsSection, kDateFormatKey, WindowText(dateEdit.hwnd).c_str());
-    settingsFile.WriteInt(kSettingsSection, kOffsetXKey, offsetX);
-    settingsFile.WriteInt(kSettingsSection, kOffsetYKey, offsetY);
+    settingsFile.WriteInt(kSettingsSection, kOffsetXKey, ScaleFromDpi(offsetX, dpi));
+    settingsFile.WriteInt(kSettingsSection, kOffsetYKey, ScaleFromDpi(offsetY, dpi));
     RequestClose(hwnd);
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include "dialogs/ControlWrapper.h"
 #include "dialogs/DialogWrapper.h"
+#include "settings/DpiScale.h"
 #include "settings/SettingsFile.h"
 
 // The display-settings dialog (template 105): drag a life-size sample of the
@@ -13,9 +14,10 @@
 // the cursor, and edit the Clock mode's date-time format. OK writes both to the
 // settings file; every other way out writes nothing.
 //
-// The opener sets font, sampleWidth, sampleHeight, offsetX and offsetY, then
-// runs ShowModal(nullptr, MAKEINTRESOURCEA(IDD_DISPLAY_SETTINGS),
-// SettingsDialogProc, instance) and reads the settings back afterwards.
+// The opener sets font, sampleWidth, sampleHeight, offsetX and offsetY (all
+// as the indicator is drawn, in pixels at dpi), then runs ShowModal(nullptr,
+// MAKEINTRESOURCEA(IDD_DISPLAY_SETTINGS), SettingsDialogProc, instance) and
+// reads the settings back afterwards.
 class SettingsDialog : public DialogWrapper {
   public:
     bool OnInit(WPARAM wParam, LPARAM lParam) override;
@@ -35,6 +37,8 @@ class SettingsDialog : public DialogWrapper {
     int sampleHeight = 0;
     int offsetX = 0;  // the indicator's top-left corner relative to the cursor's tip
     int offsetY = 0;
+    // The DPI the sample is drawn at; the offsets are stored in pixels at 96 DPI.
+    int dpi = kBaseDpi;
     COLORREF textColor = 0;
     COLORREF backColor = 0;
     HFONT font = nullptr;    // the indicator's, not owned

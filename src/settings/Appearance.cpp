@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "app/DisplayLayoutWin32.h"
 #include "app/IndicatorState.h"
 #include "res/resource.h"
 #include "settings/FontRecord.h"
@@ -11,7 +12,8 @@
 
 namespace {
 
-constexpr LONG kTallestCharacter = -171;  // lfHeight: character heights above 171 pixels are capped
+// lfHeight as stored: character heights above 171 pixels at 96 DPI are capped.
+constexpr LONG kTallestCharacter = -171;
 
 constexpr UINT kDisplayModeItems[] = {IDM_COORDINATES, IDM_CLOCK, IDM_RANGE};
 constexpr UINT kViewModeItems[] = {IDM_VIEW_CORRECTED, IDM_VIEW_ABSOLUTE};
@@ -35,8 +37,11 @@ void MarkChoice(const UINT (&items)[N], int choice) {
 }  // namespace
 
 HFONT ChooseIndicatorFont() {
-    // The chooser works on a copy, so a cancel cannot touch the record.
-    LOGFONTA chosen = indicatorState.logFont;
+    // The chooser works on a copy, so a cancel cannot touch the record. It
+    // counts points at the screen's DPI: it gets the sizes in those pixels and
+    // its choice is stored back in pixels at 96 DPI.
+    const int chooserDpi = ScreenDpi();
+    LOGFONTA chosen = FontRecordAtDpi(indicatorState.logFont, chooserDpi);
     CHOOSEFONTA choice{};
     choice.lStructSize = sizeof choice;
     choice.lpLogFont = &chosen;
@@ -45,11 +50,12 @@ HFONT ChooseIndicatorFont() {
 
     HFONT result = indicatorState.font;
     if (ChooseFontA(&choice)) {
-        if (chosen.lfHeight < kTallestCharacter) {
-            chosen.lfHeight = kTallestCharacter;
+        LOGFONTA stored = FontRecordFromDpi(chosen, chooserDpi);
+        if (stored.lfHeight < kTallestCharacter) {
+            stored.lfHeight = kTallestCharacter;
         }
-        indicatorState.logFont = chosen;
-        result = CreateFontIndirectA(&indicatorState.logFont);
+        indicatorState.logFont = stored;
+        result = CreateIndicatorFont(indicatorState.logFont, indicatorState.dpi);
         indicatorState.textColor = choice.rgbColors;
     }
     WriteIndicatorFont(indicatorSettings, indicatorState.logFont);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "settings/Base64.h"
+#include "settings/DpiScale.h"
 #include "settings/SettingsFile.h"
 
 namespace {
@@ -33,4 +34,23 @@ void WriteIndicatorFont(const SettingsFile& settings, const LOGFONTA& logFont) {
     char text[kFontTextSize];
     Base64Encode(text, reinterpret_cast<const unsigned char*>(&logFont), kFontRecordSize);
     settings.WriteString(kSettingsSection, kFontKey, text);
+}
+
+LOGFONTA FontRecordAtDpi(const LOGFONTA& stored, int dpi) {
+    LOGFONTA atDpi = stored;
+    atDpi.lfHeight = ScaleToDpi(stored.lfHeight, dpi);
+    atDpi.lfWidth = ScaleToDpi(stored.lfWidth, dpi);
+    return atDpi;
+}
+
+LOGFONTA FontRecordFromDpi(const LOGFONTA& atDpi, int dpi) {
+    LOGFONTA stored = atDpi;
+    stored.lfHeight = ScaleFromDpi(atDpi.lfHeight, dpi);
+    stored.lfWidth = ScaleFromDpi(atDpi.lfWidth, dpi);
+    return stored;
+}
+
+HFONT CreateIndicatorFont(const LOGFONTA& stored, int dpi) {
+    const LOGFONTA atDpi = FontRecordAtDpi(stored, dpi);
+    return CreateFontIndirectA(&atDpi);
 }

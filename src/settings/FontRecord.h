@@ -19,3 +19,11 @@ void ReadIndicatorFont(const SettingsFile& settings, LOGFONTA& logFont);
 
 // Stores all 60 bytes of the record as 80 characters of base64.
 void WriteIndicatorFont(const SettingsFile& settings, const LOGFONTA& logFont);
+
+// The stored record's sizes (lfHeight, lfWidth) mean pixels at 96 DPI. The
+// record with them in pixels at dpi, and such a record back as stored.
+LOGFONTA FontRecordAtDpi(const LOGFONTA& stored, int dpi);
+LOGFONTA FontRecordFromDpi(const LOGFONTA& atDpi, int dpi);
+
+// The indicator's font at dpi, made from the stored record.
+HFONT CreateIndicatorFont(const LOGFONTA& stored, int dpi);

@@ -21,8 +21,6 @@ class IndicatorWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetIndicator(settings);
-        indicatorState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        indicatorState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
         indicatorState.windowStyle = kBorderedStyle;
         ASSERT_NE(RegisterIndicatorClass(), 0);
     }
@@ -158,6 +156,15 @@ TEST_F(IndicatorWindowTest, CreationPutsUpTheTrayIcon) {
     const char noTip[64 - 8] = {};
     EXPECT_EQ(std::memcmp(icon.szTip + 8, noTip, sizeof noTip), 0);
 
+    // Loaded at the system's small-icon size, which grows with the display's scale.
+    ICONINFO parts{};
+    ASSERT_TRUE(GetIconInfo(icon.hIcon, &parts));
+    BITMAP mask{};
+    GetObjectA(parts.hbmMask, sizeof mask, &mask);
+    DeleteObject(parts.hbmMask);
+    DeleteObject(parts.hbmColor);
+    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXSMICON));
+
     NOTIFYICONDATAA probe = icon;
     EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon should be up";
     // The window is created hidden; start-up shows it.
@@ -225,6 +232,57 @@ TEST_F(IndicatorWindowTest, TickFollowsTheOffsetsAndPlacementMode) {
         EXPECT_EQ(rect.left, c.left);
         EXPECT_EQ(rect.top, c.top);
     }
+}
+
+LONG FontHeight(HFONT font) {
+    LOGFONTA description{};
+    GetObjectA(font, sizeof description, &description);
+    return description.lfHeight;
+}
+
+// The tick keeps to the cursor's monitor: its edges in Corrected mode, its DPI
+// for the font and the offsets (stored at 96 DPI). The screen is split into two
+// made-up monitors, the right one at 150 %; a display change brings back the
+// real one.
+TEST_F(IndicatorWindowTest, TickKeepsToTheCursorsMonitorAndItsScale) {
+    indicatorState.displayMode = kDisplayCoordinates;
+    Create();
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const int seam = width / 2;
+    indicatorState.displayLayout =
+        DisplayLayout{{{{0, 0, seam, height}, 96}, {{seam, 0, width, height}, 144}}, 2};
+    struct Case {
+        int cursorX;
+        LONG fontHeight;
+        int left;  // or the right edge, for a clamp
+        bool clampedRight;
+        int top;
+    };
+    const Case cases[] = {
+        {100, -11, 112, false, 115},
+        {seam - 12, -11, seam - 2, true, 115},  // the seam is the left monitor's right edge
+        {seam + 100, -17, seam + 118, false, 123},
+        {100, -11, 112, false, 115},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cursorX);
+        TickAt(c.cursorX, 100);
+        EXPECT_EQ(FontHeight(indicatorState.font), c.fontHeight);
+        const RECT rect = WindowRect();
+        EXPECT_EQ(c.clampedRight ? rect.right : rect.left, c.left);
+        EXPECT_EQ(rect.top, c.top);
+        const SIZE expected = SizeForText(window);
+        EXPECT_EQ(rect.right - rect.left, expected.cx);
+        EXPECT_EQ(rect.bottom - rect.top, expected.cy);
+    }
+
+    SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(width, height));
+    ASSERT_EQ(indicatorState.displayLayout.count, 1);
+    EXPECT_EQ(indicatorState.displayLayout.monitors[0].rect.right, width);
+    TickAt(seam + 100, 100);
+    EXPECT_EQ(FontHeight(indicatorState.font), -11);
+    EXPECT_EQ(WindowRect().left, seam + 112);
 }
 
 // The border command and a missing transparency capability change the styles;

@@ -60,6 +60,24 @@ void ExpectItems(HMENU menu, const std::vector<Item>& expected, const char* wher
     }
 }
 
+// The tray icon stays sharp from 100 % to 200 %: an image of its own for each
+// small-icon size, 16, 20, 24 and 32 pixels.
+TEST(IconResource, TrayIconHoldsAnImageForEachSmallIconSize) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(IDI_TRAY), RT_GROUP_ICON);
+    ASSERT_NE(group, nullptr);
+    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(module, group)));
+    for (int size : {16, 20, 24, 32}) {
+        const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+        HRSRC image = FindResourceA(module, MAKEINTRESOURCEA(id), RT_ICON);
+        ASSERT_NE(image, nullptr) << size;
+        const auto* header =
+            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, image)));
+        EXPECT_EQ(header->biWidth, size);
+        EXPECT_EQ(header->biHeight, 2 * size);  // the colours and the mask
+    }
+}
+
 TEST(MenuResource, HoldsOnePopupNamedPopup) {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU));
     ASSERT_NE(menu, nullptr);

@@ -142,8 +142,13 @@ TEST_F(StartupTest, FirstStartWithoutFile) {
     EXPECT_EQ(settings.Read("MODE"), "1");
     EXPECT_EQ(settings.Read("VIEW_MODE"), "0");
 
-    EXPECT_EQ(indicatorState.screenWidth, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(indicatorState.screenHeight, GetSystemMetrics(SM_CYSCREEN));
+    // One monitor: the whole screen, from 0, 0.
+    ASSERT_EQ(indicatorState.displayLayout.count, 1);
+    const ScreenRect& monitor = indicatorState.displayLayout.monitors[0].rect;
+    EXPECT_EQ(monitor.left, 0);
+    EXPECT_EQ(monitor.top, 0);
+    EXPECT_EQ(monitor.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(monitor.bottom, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_NE(indicatorState.layeredEntry, nullptr);
 }
 

@@ -26,8 +26,6 @@ class TrayCommandsTest : public ::testing::Test {
     void SetUp() override {
         ResetIndicator(settings);
         indicatorState.layeredEntry = SetLayeredWindowAttributes;
-        indicatorState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        indicatorState.screenHeight = GetSystemMetrics(SM_CYSCREEN);
         indicatorState.windowStyle = kBorderedStyle;
         indicatorState.popupMenu = LoadPopupMenu();
         ASSERT_NE(RegisterIndicatorClass(), 0);

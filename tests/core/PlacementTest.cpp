@@ -3,17 +3,23 @@
 #include <climits>
 #include <ostream>
 
+#include "app/DisplayLayout.h"
 #include "app/Placement.h"
+#include "settings/DpiScale.h"
 
 namespace {
 
 constexpr int kCorrected = 0;
 constexpr int kAbsolute = 1;
 
+// The monitor runs from its left, top corner (0, 0 unless a row says otherwise)
+// for its width and height.
 struct PlacementCase {
     const char* why;
     int px, py, ox, oy, cx, cy, screenWidth, screenHeight, viewMode;
     int x, y;
+    int monitorLeft = 0;
+    int monitorTop = 0;
 };
 
 std::ostream& operator<<(std::ostream& out, const PlacementCase& c) {
@@ -24,8 +30,10 @@ class PlacementTest : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(PlacementTest, PutsTheWindowBesideTheCursor) {
     const PlacementCase& c = GetParam();
-    const IndicatorPosition position = PlaceIndicator(c.px, c.py, c.ox, c.oy, c.cx, c.cy,
-                                                      c.screenWidth, c.screenHeight, c.viewMode);
+    const ScreenRect monitor{c.monitorLeft, c.monitorTop, c.monitorLeft + c.screenWidth,
+                             c.monitorTop + c.screenHeight};
+    const IndicatorPosition position =
+        PlaceIndicator(c.px, c.py, c.ox, c.oy, c.cx, c.cy, monitor, c.viewMode);
     EXPECT_EQ(position.x, c.x);
     EXPECT_EQ(position.y, c.y);
 }
@@ -102,5 +110,107 @@ const PlacementCase kExtremeCases[] = {
      INT_MIN},
 };
 INSTANTIATE_TEST_SUITE_P(Extremes, PlacementTest, testing::ValuesIn(kExtremeCases));
+
+// A desk of two monitors: the primary 1280 x 1024 at 0, 0 and a 1024 x 768 one
+// left of it (x -1024 to 0); and a monitor above the primary (y -768 to 0).
+// Every rule keeps to the edges of the cursor's monitor.
+const PlacementCase kMonitorCases[] = {
+    {"left monitor: plain offset", -512, 300, 12, 15, 60, 18, 1024, 768, kCorrected, -500, 315,
+     -1024},
+    {"left monitor: right edge at the seam", -10, 300, 12, 15, 60, 18, 1024, 768, kCorrected, -62,
+     315, -1024},
+    {"left monitor: bottom, so above the cursor", -512, 765, 12, 15, 60, 18, 1024, 768, kCorrected,
+     -500, 745, -1024},
+    {"left monitor: left clamp", -1000, 300, -70, -25, 60, 18, 1024, 768, kCorrected, -1022, 275,
+     -1024},
+    {"left monitor: negative offsets", -512, 384, -40, -30, 60, 18, 1024, 768, kCorrected, -552,
+     354, -1024},
+    {"left monitor: top clamp then below", -512, 5, 12, -20, 60, 18, 1024, 768, kCorrected, -500, 7,
+     -1024},
+    {"left monitor: absolute crosses the seam", -10, 300, 12, 15, 60, 18, 1024, 768, kAbsolute, 2,
+     315, -1024},
+    {"primary: right edge", 1277, 512, 12, 15, 60, 18, 1280, 1024, kCorrected, 1218, 527},
+    {"primary: left clamp at the seam", 10, 512, -70, -25, 60, 18, 1280, 1024, kCorrected, 2, 487},
+    {"monitor above: bottom, so above the cursor", 500, -5, 12, 15, 60, 18, 1024, 768, kCorrected,
+     512, -25, 0, -768},
+    {"monitor above: top clamp then below", 500, -760, 12, -20, 60, 18, 1024, 768, kCorrected, 512,
+     -758, 0, -768},
+};
+INSTANTIATE_TEST_SUITE_P(Monitors, PlacementTest, testing::ValuesIn(kMonitorCases));
+
+struct MonitorAtCase {
+    const char* why;
+    ScreenPoint point;
+    int monitor;  // index into the layout, -1 for none
+};
+
+std::ostream& operator<<(std::ostream& out, const MonitorAtCase& c) {
+    return out << c.why;
+}
+
+class MonitorAtTest : public testing::TestWithParam<MonitorAtCase> {};
+
+// The primary at 0, 0 and a shorter monitor left of it, at 120 DPI.
+const DisplayLayout kTwoMonitors = {{{{0, 0, 1280, 1024}, 96}, {{-1024, 0, 0, 768}, 120}}, 2};
+
+TEST_P(MonitorAtTest, FindsTheMonitorThatHoldsOrIsNearestThePoint) {
+    const MonitorAtCase& c = GetParam();
+    const MonitorArea found = MonitorAt(kTwoMonitors, c.point);
+    const MonitorArea& expected = kTwoMonitors.monitors[c.monitor];
+    EXPECT_EQ(found.rect.left, expected.rect.left);
+    EXPECT_EQ(found.rect.top, expected.rect.top);
+    EXPECT_EQ(found.rect.right, expected.rect.right);
+    EXPECT_EQ(found.rect.bottom, expected.rect.bottom);
+    EXPECT_EQ(found.dpi, expected.dpi);
+}
+
+const MonitorAtCase kMonitorAtCases[] = {
+    {"inside the primary", {100, 100}, 0},
+    {"inside the left monitor", {-100, 100}, 1},
+    {"on the seam: the primary's first column", {0, 500}, 0},
+    {"one left of the seam", {-1, 500}, 1},
+    {"below the left monitor, far from the primary", {-512, 900}, 1},
+    {"below the left monitor, near the primary", {-5, 900}, 0},
+    {"far right of everything", {5000, 500}, 0},
+    {"above both, nearer the left one", {-300, -40}, 1},
+};
+INSTANTIATE_TEST_SUITE_P(TwoMonitors, MonitorAtTest, testing::ValuesIn(kMonitorAtCases));
+
+TEST(MonitorAtTest, NoMonitorGivesAnEmptyRectangleAtTheBaseDpi) {
+    const DisplayLayout none{{}, 0};
+    const MonitorArea found = MonitorAt(none, {10, 10});
+    EXPECT_EQ(found.rect.right - found.rect.left, 0);
+    EXPECT_EQ(found.dpi, kBaseDpi);
+}
+
+// Stored sizes mean pixels at 96 DPI; rounding is to the nearest pixel,
+// halves away from zero.
+TEST(DpiScaleTest, ScalesStoredSizesToTheMonitor) {
+    struct Row {
+        int stored, dpi, pixels;
+    };
+    const Row rows[] = {
+        {-11, 144, -17}, {12, 144, 18}, {15, 144, 23},           {-15, 144, -23},
+        {12, 96, 12},    {11, 120, 14}, {-11, 192, -22},         {0, 144, 0},
+        {12, 0, 12},     {12, -5, 12},  {INT_MAX, 192, INT_MAX}, {INT_MIN, 192, INT_MIN}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(ScaleToDpi(row.stored, row.dpi), row.pixels) << row.stored << " at " << row.dpi;
+    }
+    const Row back[] = {
+        {12, 144, 18}, {15, 144, 23}, {-11, 144, -17}, {15, 144, 22}, {-9, 120, -11}};
+    for (const Row& row : back) {
+        EXPECT_EQ(ScaleFromDpi(row.pixels, row.dpi), row.stored) << row.pixels << " at " << row.dpi;
+    }
+}
+
+// What the user set at any scale is stored so that it comes back exactly.
+TEST(DpiScaleTest, StoredValuesSurviveTheWayThereAndBack) {
+    for (int dpi : {96, 97, 120, 144, 168, 192, 240, 288, 480}) {
+        for (int stored = -400; stored <= 400; ++stored) {
+            ASSERT_EQ(ScaleFromDpi(ScaleToDpi(stored, dpi), dpi), stored)
+                << stored << " at " << dpi;
+        }
+    }
+}
 
 }  // namespace

@@ -54,7 +54,8 @@ class SettingsDialogTest : public testing::Test {
 
     // What the opener hands in, then the run, driven by script.
     int Run(int width, int height, int offsetX, int offsetY,
-            const std::function<void(HWND)>& script) {
+            const std::function<void(HWND)>& script, int dpi = 96) {
+        settingsDialog.dpi = dpi;
         settingsDialog.font = font;
         settingsDialog.sampleWidth = width;
         settingsDialog.sampleHeight = height;
@@ -161,6 +162,22 @@ TEST_F(SettingsDialogTest, OkWithAnEmptyFormatStoresItEmptyWithTheOffsetsHandedI
     EXPECT_NE(ReadFileBytes(kSettingsPath).find("DATE_FORMAT=\r\n"), std::string::npos);
     EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_X"), "-30");
     EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_Y"), "-5");
+}
+
+// On a 150 % display the opener hands in the offsets in that display's pixels;
+// they are stored as pixels at 96 DPI.
+TEST_F(SettingsDialogTest, OkAtAScaledDisplayStoresTheOffsetsAt96Dpi) {
+    Run(
+        80, 20, 18, -23,
+        [&](HWND dialog) {
+            const RECT at = RectInParent(GetDlgItem(dialog, IDC_SAMPLE));
+            EXPECT_EQ(at.left, 268);
+            EXPECT_EQ(at.top, 227);
+            ClickAt(CentreOf(GetDlgItem(dialog, IDC_SETTINGS_OK)));
+        },
+        144);
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_X"), "12");
+    EXPECT_EQ(ReadMainValue(kSettingsPath, "WINPOINT_Y"), "-15");
 }
 
 TEST_F(SettingsDialogTest, ShowsALongerStoredFormatWholeAndWritesItBack) {

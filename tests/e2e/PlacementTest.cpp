@@ -90,10 +90,11 @@ bool Stands(const RECT& rect, const Spot& spot) {
            EdgeOf(rect, spot.down.side) == spot.down.at;
 }
 
-TEST_P(E2ePlacement, FollowsTheCursor) {
-    const PlacementRun& run = GetParam();
-    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
-    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+// Starts the program in Coordinates mode with the run's offsets and placement
+// and moves the cursor from spot to spot: the window stands where the spot says,
+// at the size of the coordinates it shows. With readText, where every window
+// lies wholly on a monitor, the screen must show those coordinates too.
+void FollowTheCursor(const PlacementRun& run, bool readText) {
     ASSERT_TRUE(PlaceCursor(run.spots.front().cursor.x, run.spots.front().cursor.y));
     IndicatorSession session;
     ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"},
@@ -116,7 +117,16 @@ TEST_P(E2ePlacement, FollowsTheCursor) {
         EXPECT_TRUE(Stands(seen, spot)) << spot << "; seen " << seen;
         EXPECT_EQ(seen.right - seen.left, measured.cx) << "width for \"" << text << "\"";
         EXPECT_EQ(seen.bottom - seen.top, measured.cy) << "height for \"" << text << "\"";
+        if (readText) {
+            EXPECT_TRUE(ShowsText(session.window, text, DefaultLook(), kSettleTimeoutMs)) << spot;
+        }
     }
+}
+
+TEST_P(E2ePlacement, FollowsTheCursor) {
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    FollowTheCursor(GetParam(), false);
 }
 
 constexpr int kCorrected = 0;
@@ -218,6 +228,100 @@ const PlacementRun kRuns[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Runs, E2ePlacement, testing::ValuesIn(kRuns), CaseName());
+
+// --- Two monitors ----------------------------------------------------------------
+
+// These run on a private X server with two monitors (run-two-monitors.sh sets
+// TAVIKAN_TWO_MONITORS there): the primary 1280 x 1024 at 0, 0 and a 1024 x 768
+// monitor left of it, at x -1024 to 0. Elsewhere they are skipped.
+testing::AssertionResult OnTheTwoMonitorDesk() {
+    char value[8] = {};
+    if (GetEnvironmentVariableA("TAVIKAN_TWO_MONITORS", value, sizeof value) == 0) {
+        return testing::AssertionFailure() << "runs on two monitors (E2eTwoMonitors.Desk)";
+    }
+    return testing::AssertionSuccess();
+}
+
+void ExpectTheTwoMonitorDesk() {
+    ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
+    ASSERT_EQ(GetSystemMetrics(SM_XVIRTUALSCREEN), -1024);
+    ASSERT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 2304);
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 1024);
+}
+
+class E2eTwoMonitors : public testing::TestWithParam<PlacementRun> {};
+
+TEST_P(E2eTwoMonitors, KeepsToTheCursorsMonitor) {
+    const testing::AssertionResult desk = OnTheTwoMonitorDesk();
+    if (!desk) {
+        GTEST_SKIP() << desk.message();
+    }
+    ExpectTheTwoMonitorDesk();
+    FollowTheCursor(GetParam(), GetParam().viewMode == kCorrected);
+}
+
+// Corrected clamps keep 2 pixels inside the cursor's monitor: the primary's
+// right edge is 1278 and its bottom 1022; the left monitor's right edge (the
+// seam) is -2, its left -1022 and its bottom 766. Coordinates on the left
+// monitor are negative.
+const PlacementRun kTwoMonitorRuns[] = {
+    {"CorrectedDefaultOffsets",
+     kCorrected,
+     12,
+     15,
+     {{{640, 512}, Left(652), Top(527)},
+      {{1279, 512}, Right(1278), Top(527)},
+      {{1279, 1023}, Right(1278), Bottom(1021)},
+      {{0, 0}, Left(12), Top(15)},
+      {{-512, 384}, Left(-500), Top(399)},
+      {{-1, 384}, Right(-2), Top(399)},
+      {{-512, 767}, Left(-500), Bottom(765)},
+      {{-1024, 767}, Left(-1012), Bottom(765)},
+      {{-1, 0}, Right(-2), Top(15)}}},
+    {"CorrectedNegativeOffsets",
+     kCorrected,
+     -40,
+     -30,
+     {{{640, 512}, Left(600), Top(482)},
+      {{0, 512}, Left(2), Top(482)},
+      {{-512, 384}, Left(-552), Top(354)},
+      {{-1024, 384}, Left(-1022), Top(354)},
+      {{-1024, 0}, Left(-1022), Top(2)},
+      {{-1, 767}, Left(-41), Top(737)}}},
+    {"AbsoluteDefaultOffsets",
+     kAbsolute,
+     12,
+     15,
+     {{{-10, 300}, Left(2), Top(315)}, {{-512, 740}, Left(-500), Top(755)}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Desk, E2eTwoMonitors, testing::ValuesIn(kTwoMonitorRuns), CaseName());
+
+// A drag that starts on the left monitor and ends on the primary shows its
+// whole size.
+TEST(E2eTwoMonitorsRange, ShowsTheWholeSizeOfADragAcrossBothMonitors) {
+    const testing::AssertionResult desk = OnTheTwoMonitorDesk();
+    if (!desk) {
+        GTEST_SKIP() << desk.message();
+    }
+    ExpectTheTwoMonitorDesk();
+    ASSERT_TRUE(PlaceCursor(-600, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "2"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    LeftButtonGuard button;
+    const POINT start = InputMoveTo(-600, 300);
+    button.Press();
+    InputMoveTo(-100, 400);
+    const POINT across = InputMoveTo(500, 450);
+    const POINT end = button.Release();
+    ASSERT_EQ(across.x, 500) << "the pointer reached the primary monitor";
+    const std::string text =
+        "size x:" + std::to_string(end.x - start.x) + " y:" + std::to_string(end.y - start.y);
+    EXPECT_EQ(text, "size x:1100 y:150");
+    EXPECT_TRUE(ShowsText(session.window, text, DefaultLook(), kSettleTimeoutMs));
+}
 
 // A display mode outside the list leaves the line empty; the tick still
 // measures it and keeps the window beside the cursor.

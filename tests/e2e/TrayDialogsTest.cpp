@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <ostream>
@@ -832,5 +833,96 @@ const ObjectsCase kObjectsCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, E2eDialogObjects, testing::ValuesIn(kObjectsCases), CaseName());
+
+// --- At 150 % ----------------------------------------------------------------
+
+// These run in a Wine prefix of their own at 144 DPI, where run-scaled.sh sets
+// TAVIKAN_SCALED_DPI; in the other runs they are skipped.
+int ScaledSessionDpi() {
+    char value[16] = {};
+    return GetEnvironmentVariableA("TAVIKAN_SCALED_DPI", value, sizeof value) != 0
+               ? std::atoi(value)
+               : 0;
+}
+
+int ScreenLogPixels() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+LOGFONTA AtDpi(LOGFONTA font, int dpi) {
+    font.lfHeight = MulDiv(font.lfHeight, dpi, 96);
+    return font;
+}
+
+// The stored sizes mean pixels at 96 DPI: a file written at 100 % gives the
+// look it always had, scaled, and starting writes nothing new.
+TEST(E2eScaled, DrawsTheStoredFontAndOffsetAtTheScreensScale) {
+    const int dpi = ScaledSessionDpi();
+    if (dpi == 0) {
+        GTEST_SKIP() << "runs in the 144-DPI prefix (E2eScaled.At144Dpi)";
+    }
+    ASSERT_EQ(ScreenLogPixels(), dpi);
+    const POINT cursor{400, 300};
+    ASSERT_TRUE(PlaceCursor(cursor.x, cursor.y));
+    IndicatorSession session;
+    ASSERT_TRUE(session.folder.Ready()) << session.folder.Error();
+    const std::string path = session.folder.SettingsPath();
+    WriteFileBytes(path, MainSection({{"FONT", FontSettingText(DefaultIndicatorFont())},
+                                      {"WINPOINT_X", "12"},
+                                      {"WINPOINT_Y", "15"},
+                                      {"ALPHA", "40036"},
+                                      {"MODE", "0"},
+                                      {"VIEW_MODE", "0"}}));
+    const ProfileContents before = ReadProfile(path);
+    ASSERT_TRUE(session.StartWithoutSettings());
+    ASSERT_TRUE(session.WaitForFirstTick());
+
+    IndicatorLook look = DefaultLook();
+    look.font = AtDpi(look.font, dpi);  // 11 pixels at 96 DPI, 17 at 144
+    const std::string text = CoordinatesText(cursor);
+    const SIZE size = MeasureWindowFor(text, look.font);
+    const RECT wanted{cursor.x + MulDiv(12, dpi, 96), cursor.y + MulDiv(15, dpi, 96),
+                      cursor.x + MulDiv(12, dpi, 96) + size.cx,
+                      cursor.y + MulDiv(15, dpi, 96) + size.cy};
+    EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return session.WindowRect() == wanted; }))
+        << "seen " << session.WindowRect() << ", wanted " << wanted;
+    EXPECT_TRUE(ShowsText(session.window, text, look, kSettleTimeoutMs));
+    EXPECT_EQ(ReadProfile(path), before);
+}
+
+// The chooser counts points at the screen's DPI; the size is stored as it
+// would be at 100 %, and drawn at the screen's scale.
+TEST(E2eScaled, FontChosenThereIsStoredAt96Dpi) {
+    const int dpi = ScaledSessionDpi();
+    if (dpi == 0) {
+        GTEST_SKIP() << "runs in the 144-DPI prefix (E2eScaled.At144Dpi)";
+    }
+    const POINT cursor{400, 300};
+    ASSERT_TRUE(PlaceCursor(cursor.x, cursor.y));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    HWND dialog = nullptr;
+    ASSERT_TRUE(OpenFromMenu(session.program.ProcessId(), kFontChooser, &dialog));
+    PickJapaneseFaceOf20Points(dialog);
+    ASSERT_TRUE(CloseWith(dialog, IDOK));
+    ASSERT_TRUE(ShownAgain(session.window));
+
+    const LOGFONTA stored = StoredFont(session.folder.SettingsPath());
+    EXPECT_STREQ(stored.lfFaceName, kJapaneseFace);
+    EXPECT_EQ(stored.lfHeight, -27);  // 20 points at 96 DPI
+    ASSERT_TRUE(PlaceCursor(cursor.x, cursor.y));
+    const SIZE size = MeasureWindowFor(CoordinatesText(cursor), AtDpi(stored, dpi));
+    EXPECT_TRUE(WaitFor(kSettleTimeoutMs,
+                        [&] {
+                            const RECT rect = session.WindowRect();
+                            return rect.right - rect.left == size.cx &&
+                                   rect.bottom - rect.top == size.cy;
+                        }))
+        << "seen " << session.WindowRect() << ", wanted " << size.cx << "x" << size.cy;
+}
 
 }  // namespace

@@ -19,10 +19,14 @@ INPUT MouseEvent(DWORD flags, LONG dx, LONG dy) {
     return input;
 }
 
+// Over the whole virtual screen, so that monitors left of or above the
+// primary one (negative coordinates) are reached too.
 INPUT MoveEvent(int x, int y) {
-    return MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                      Normalized(x, GetSystemMetrics(SM_CXSCREEN)),
-                      Normalized(y, GetSystemMetrics(SM_CYSCREEN)));
+    return MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK,
+                      Normalized(x - GetSystemMetrics(SM_XVIRTUALSCREEN),
+                                 GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+                      Normalized(y - GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                 GetSystemMetrics(SM_CYVIRTUALSCREEN)));
 }
 
 INPUT KeyEvent(WORD virtualKey, DWORD flags) {
