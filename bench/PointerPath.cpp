@@ -4,11 +4,26 @@
 //                                      step every 20 ms, and after each step checks that the
 //                                      indicator sits at the pointer plus OX, OY; prints
 //                                      "steps N followed M"
+//   pointer-path first-moves COUNT OX OY
+//                                      COUNT times: leaves the pointer still for 1.2 s, moves
+//                                      it by SendInput and times until the indicator sits at
+//                                      the pointer plus OX, OY; prints "moves N median M worst W"
+//                                      (milliseconds; a move not followed within 2 s counts 2000)
+//   pointer-path clock SECONDS         watches the indicator's pixels; each change is timed
+//                                      from the last second boundary of the local clock;
+//                                      prints "changes N worst W" (milliseconds)
+//   pointer-path follow SECONDS OX OY  watches the pointer, however it is moved (also at the
+//                                      X level, where no input event reaches Windows programs):
+//                                      times the first move until the indicator sits beside the
+//                                      pointer, then each new position after that; prints
+//                                      "first F later median M worst W of N" (-1: never)
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -94,6 +109,159 @@ int Walk(double seconds, int offsetX, int offsetY) {
     return 0;
 }
 
+double NowMs() {
+    static LARGE_INTEGER frequency{};
+    if (frequency.QuadPart == 0) {
+        QueryPerformanceFrequency(&frequency);
+    }
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+bool Beside(HWND indicator, POINT pointer, int offsetX, int offsetY) {
+    RECT rect{};
+    GetWindowRect(indicator, &rect);
+    return rect.left == pointer.x + offsetX && rect.top == pointer.y + offsetY;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Worst(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+HWND Indicator() {
+    HWND indicator = FindWindowA("MousePos", "Tavikan");
+    if (indicator == nullptr) {
+        std::fprintf(stderr, "pointer-path: no indicator window\n");
+    }
+    return indicator;
+}
+
+int FirstMoves(int count, int offsetX, int offsetY) {
+    HWND indicator = Indicator();
+    if (indicator == nullptr) {
+        return 1;
+    }
+    std::vector<double> latencies;
+    for (int move = 0; move < count; ++move) {
+        Sleep(1200);
+        const POINT to = PointOnLoop((move + 1) * 37);
+        InputMoveTo(to.x, to.y);
+        const double start = NowMs();
+        double took = 2000;
+        while (NowMs() - start < 2000) {
+            if (Beside(indicator, to, offsetX, offsetY)) {
+                took = NowMs() - start;
+                break;
+            }
+            Sleep(0);
+        }
+        latencies.push_back(took);
+    }
+    std::printf("moves %d median %.1f worst %.1f\n", count, Median(latencies), Worst(latencies));
+    return 0;
+}
+
+// A copy of the indicator's pixels, to see when its text changes.
+std::vector<unsigned char> Capture(HWND indicator) {
+    RECT rect{};
+    GetWindowRect(indicator, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 4);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+int Clock(double seconds) {
+    HWND indicator = Indicator();
+    if (indicator == nullptr) {
+        return 1;
+    }
+    std::vector<unsigned char> shown = Capture(indicator);
+    std::vector<double> lateness;
+    const double start = NowMs();
+    while (NowMs() - start < seconds * 1000) {
+        std::vector<unsigned char> now = Capture(indicator);
+        SYSTEMTIME clock{};
+        GetLocalTime(&clock);
+        if (now != shown) {
+            shown = now;
+            lateness.push_back(clock.wMilliseconds);
+        }
+        Sleep(1);
+    }
+    std::printf("changes %d worst %.0f\n", static_cast<int>(lateness.size()), Worst(lateness));
+    return 0;
+}
+
+// The first time is from the first move until the indicator sits beside the
+// pointer wherever it is then; the later ones are of each position after that.
+int Follow(double seconds, int offsetX, int offsetY) {
+    HWND indicator = Indicator();
+    if (indicator == nullptr) {
+        return 1;
+    }
+    POINT last{};
+    GetCursorPos(&last);
+    double firstMovedAt = -1;
+    double first = -1;
+    std::vector<double> later;
+    double movedAt = 0;
+    bool waiting = false;
+    const double start = NowMs();
+    while (NowMs() - start < seconds * 1000) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x != last.x || now.y != last.y) {
+            last = now;
+            if (firstMovedAt < 0) {
+                firstMovedAt = NowMs();
+            } else if (first >= 0) {
+                if (waiting) {
+                    later.push_back(NowMs() - movedAt);  // moved on before it was followed
+                }
+                movedAt = NowMs();
+                waiting = true;
+            }
+        }
+        if (firstMovedAt >= 0 && first < 0 && Beside(indicator, last, offsetX, offsetY)) {
+            first = NowMs() - firstMovedAt;
+        } else if (waiting && Beside(indicator, last, offsetX, offsetY)) {
+            later.push_back(NowMs() - movedAt);
+            waiting = false;
+        }
+        Sleep(1);
+    }
+    std::printf("first %.0f later median %.1f worst %.1f of %d\n", first, Median(later),
+                Worst(later), static_cast<int>(later.size()));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,6 +271,17 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "walk") == 0) {
         return Walk(std::atof(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
     }
-    std::fprintf(stderr, "usage: pointer-path place X Y | walk SECONDS OFFSET_X OFFSET_Y\n");
+    if (argc == 5 && std::strcmp(argv[1], "first-moves") == 0) {
+        return FirstMoves(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "clock") == 0) {
+        return Clock(std::atof(argv[2]));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "follow") == 0) {
+        return Follow(std::atof(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    }
+    std::fprintf(stderr,
+                 "usage: pointer-path place X Y | walk SECONDS OFFSET_X OFFSET_Y | first-moves "
+                 "COUNT OFFSET_X OFFSET_Y | clock SECONDS | follow SECONDS OFFSET_X OFFSET_Y\n");
     return 2;
 }

@@ -2,6 +2,7 @@
 // does anything, the floor under the indicator's still-pointer share.
 //   tick-floor SECONDS           a top-most popup whose timer ticks do nothing
 //   tick-floor SECONDS cursor    the same, each tick reading the cursor
+//   tick-floor SECONDS idle      the same popup with no timer at all: an idle window
 // Prints "ticks N" when the time is up.
 #include <windows.h>
 
@@ -29,12 +30,13 @@ LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3 || (argc == 3 && std::strcmp(argv[2], "cursor") != 0)) {
-        std::fprintf(stderr, "usage: tick-floor SECONDS [cursor]\n");
+    const bool idle = argc == 3 && std::strcmp(argv[2], "idle") == 0;
+    readCursor = argc == 3 && std::strcmp(argv[2], "cursor") == 0;
+    if (argc < 2 || argc > 3 || (argc == 3 && !idle && !readCursor)) {
+        std::fprintf(stderr, "usage: tick-floor SECONDS [cursor|idle]\n");
         return 2;
     }
     const DWORD lastsMs = static_cast<DWORD>(std::atof(argv[1]) * 1000);
-    readCursor = argc == 3;
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = FloorWindowProc;
@@ -51,10 +53,18 @@ int main(int argc, char** argv) {
     }
     SetWindowPos(window, HWND_TOPMOST, 300, 250, 80, 16, SWP_SHOWWINDOW);
     SetTimer(window, 1, 1, nullptr);
+    if (idle) {
+        // Nothing wakes the window until the time is up.
+        KillTimer(window, 1);
+        SetTimer(window, 2, lastsMs, nullptr);
+    }
 
     const DWORD start = GetTickCount();
     MSG message;
     while (GetTickCount() - start < lastsMs && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.wParam == 2) {
+            break;
+        }
         DispatchMessageA(&message);
     }
     KillTimer(window, 1);

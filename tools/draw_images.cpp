@@ -276,34 +276,31 @@ Canvas DrawFigure32(bool hover) {
     return canvas;
 }
 
-Canvas DrawFigure16() {
-    Canvas canvas(16, 16);
-    DrawIndicatorBox(canvas, 5, 7, 15, 15, kBoxYellow, kBlack);
-    DrawStrokes(canvas, 7, 9, "= = =");
-    DrawStrokes(canvas, 7, 11, "== ==");
-    Paint(canvas, 0, 0, kSmallArrow);
+// The small figure: the arrow at the top-left, the box below and right of it
+// with two rows of strokes standing for its text.
+struct SmallFigure {
+    int size;
+    int boxLeft, boxTop;  // the box reaches to one pixel inside the right and bottom edges
+    int strokesLeft, firstRow, secondRow;
+    const char* firstStrokes;
+    const char* secondStrokes;
+    const std::vector<std::string>* arrow;
+};
+
+Canvas DrawSmallFigure(const SmallFigure& figure) {
+    Canvas canvas(figure.size, figure.size);
+    DrawIndicatorBox(canvas, figure.boxLeft, figure.boxTop, figure.size - 1, figure.size - 1,
+                     kBoxYellow, kBlack);
+    DrawStrokes(canvas, figure.strokesLeft, figure.firstRow, figure.firstStrokes);
+    DrawStrokes(canvas, figure.strokesLeft, figure.secondRow, figure.secondStrokes);
+    Paint(canvas, 0, 0, *figure.arrow);
     return canvas;
 }
 
-// The small figure at the sizes a scaled display asks for: 20 pixels at 125 %,
-// 24 at 150 %.
-Canvas DrawFigure20() {
-    Canvas canvas(20, 20);
-    DrawIndicatorBox(canvas, 6, 9, 19, 19, kBoxYellow, kBlack);
-    DrawStrokes(canvas, 8, 12, "== == ==");
-    DrawStrokes(canvas, 8, 15, "=== ====");
-    Paint(canvas, 0, 0, kArrow20);
-    return canvas;
-}
-
-Canvas DrawFigure24() {
-    Canvas canvas(24, 24);
-    DrawIndicatorBox(canvas, 8, 11, 23, 23, kBoxYellow, kBlack);
-    DrawStrokes(canvas, 10, 14, "=== == ===");
-    DrawStrokes(canvas, 10, 18, "== ====  =");
-    Paint(canvas, 0, 0, kArrow24);
-    return canvas;
-}
+// 16 pixels at 100 %, 20 at 125 % and 24 at 150 %.
+const SmallFigure kFigure16 = {16, 5, 7, 7, 9, 11, "= = =", "== ==", &kSmallArrow};
+const SmallFigure kFigure20 = {20, 6, 9, 8, 12, 15, "== == ==", "=== ====", &kArrow20};
+const SmallFigure kFigure24 = {24, 8, 11, 10, 14, 18, "=== == ===", "== ====  =", &kArrow24};
 
 Canvas DrawPointer() {
     Canvas canvas(32, 32);
@@ -476,13 +473,15 @@ int main(int argc, char** argv) {
     if (!TipIsDrawn(pointer, "the pointer") || !TipIsDrawn(hand, "the hand")) {
         return 1;
     }
-    const Canvas small = DrawFigure16();
+    const Canvas small = DrawSmallFigure(kFigure16);
     bool ok = true;
     ok &= WriteFile(folder / "tavikan.ico",
                     EncodeFile(1, {DrawFigure32(false), small}, kIconFormat, 0, 0));
-    ok &= WriteFile(folder / "tray.ico",
-                    EncodeFile(1, {small, DrawFigure20(), DrawFigure24(), DrawFigure32(false)},
-                               kSmallFormat, 0, 0));
+    ok &= WriteFile(
+        folder / "tray.ico",
+        EncodeFile(
+            1, {small, DrawSmallFigure(kFigure20), DrawSmallFigure(kFigure24), DrawFigure32(false)},
+            kSmallFormat, 0, 0));
     ok &= WriteFile(folder / "pointer.ico", EncodeFile(1, {pointer}, kSmallFormat, 0, 0));
     ok &= WriteFile(folder / "tavikan_hover.ico",
                     EncodeFile(1, {DrawFigure32(true)}, kSmallFormat, 0, 0));

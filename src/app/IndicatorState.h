@@ -4,17 +4,11 @@
 #include <shellapi.h>
 
 #include "app/DisplayLayout.h"
+#include "app/DisplayMode.h"
 #include "app/IndicatorText.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsFile.h"
 #include "text/DateFormat.h"
-
-// What the tick shows. A value outside the list can only come from a
-// hand-edited settings file; it is kept as it is and shows nothing new.
-using DisplayMode = int;
-constexpr DisplayMode kDisplayCoordinates = 0;
-constexpr DisplayMode kDisplayClock = 1;
-constexpr DisplayMode kDisplayRange = 2;
 
 // How the indicator is placed: 0 keeps it on the screen, any other value
 // places it at the plain offset.
@@ -52,6 +46,11 @@ struct IndicatorState {
     RECT textRect = {};       // the window size measured on the last tick, from 0, 0
     bool dialogOpen = false;  // a dialog or chooser is up: the tick neither moves nor shows
     bool closing = false;     // the destroy handler has run: the process is about to end
+    // Hidden by the user until chosen again: the tick keeps the line up to
+    // date but leaves the window alone. Never stored: every start shows it.
+    bool hidden = false;
+    unsigned hotkeys[kHotkeyActionCount] = {};  // the stored keys, 0 for none
+    bool hotkeyHeld[kHotkeyActionCount] = {};   // registered with the system now
 };
 
 extern IndicatorState indicatorState;

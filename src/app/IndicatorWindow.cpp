@@ -4,9 +4,13 @@
 #include <cstring>
 
 #include "app/DisplayLayoutWin32.h"
+#include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
+#include "app/LocalClockWin32.h"
+#include "app/MouseWakeWin32.h"
 #include "app/Placement.h"
 #include "app/ShownIndicator.h"
+#include "app/TickPace.h"
 #include "app/TrayCommands.h"
 #include "res/resource.h"
 #include "settings/DpiScale.h"
@@ -35,6 +39,10 @@ static_assert(sizeof(LOGFONTA) == kFontDescriptionSize, "a font is described by 
 // What the indicator last put on the screen; the commands change the state
 // without telling the tick, which finds every change by comparing with this.
 ShownIndicator shownIndicator;
+
+// Whether the tick runs fast or sleeps, and the period its timer runs at.
+TickPace tickPace;
+int timerPeriodMs = 0;
 
 void AddTrayIcon(HWND window) {
     NOTIFYICONDATAA& icon = indicatorState.trayIcon;
@@ -87,10 +95,25 @@ LRESULT OnDisplayChange() {
     return 0;
 }
 
+// The one timer runs fast while the tick is awake and at the sleeping tick's
+// period otherwise; mouse input wakes it only while it sleeps.
+void RunTimer(HWND window, int periodMs) {
+    SetTimer(window, kIndicatorTimerId, static_cast<UINT>(periodMs), nullptr);
+    if (periodMs != kFastTickMs && timerPeriodMs == kFastTickMs) {
+        StartMouseWake(window);
+    } else if (periodMs == kFastTickMs && timerPeriodMs != kFastTickMs) {
+        StopMouseWake();
+    }
+    timerPeriodMs = periodMs;
+}
+
 LRESULT OnCreate(HWND window) {
     indicatorState.displayLayout = ReadDisplayLayout();
     LoadClockFormat();
     AddTrayIcon(window);
+    tickPace = TickPace{};
+    tickPace.Wake(GetTickCount());
+    timerPeriodMs = kFastTickMs;
     SetTimer(window, kIndicatorTimerId, kIndicatorTimerPeriod, nullptr);
     LoadIndicatorFont();
     indicatorState.textColor =
@@ -98,6 +121,7 @@ LRESULT OnCreate(HWND window) {
     indicatorState.backColor =
         indicatorSettings.ReadInt(kSettingsSection, kBackColorKey, kDefaultBackColor);
     LoadOffsets();
+    TakeStoredHotkeys(window);
     shownIndicator.Reset();
     return 0;
 }
@@ -153,17 +177,8 @@ WindowFacts ReadWindowFacts(HWND window) {
     return facts;
 }
 
-// Every tick reads the cursor and builds the text; measuring, placing and
-// repainting happen only when what the user would see changes.
-LRESULT OnTimer(HWND window) {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const MonitorArea monitor = CursorMonitor(cursor);
-    DrawAtDpi(monitor.dpi);
-    TickSources sources;
-    BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
-                       indicatorState.text);
-
+// Measures, places and repaints only what changed since the last tick.
+void ShowOnScreen(HWND window, POINT cursor, const MonitorArea& monitor) {
     const IndicatorFace face = CurrentFace(window);
     if (shownIndicator.NeedsMeasure(face)) {
         shownIndicator.RecordMeasure(face, MeasureText(window));
@@ -186,7 +201,68 @@ LRESULT OnTimer(HWND window) {
         InvalidateRect(window, nullptr, TRUE);
     }
     shownIndicator.RecordTick(face, now, work);
+}
+
+// A sleeping tick sets its timer anew each time, aimed at the Clock's next
+// change as reckoned from this tick's reading of the clock.
+void PaceTheTick(HWND window, POINT cursor) {
+    const int clockChangeInMs =
+        indicatorState.displayMode == kDisplayClock
+            ? MillisecondsToNextChange(clockFormatter.ShowsSeconds(),
+                                       LastLocalClockReading().wSecond,
+                                       LastLocalClockReading().wMilliseconds)
+            : -1;
+    const int periodMs =
+        tickPace.AfterTick(ScreenPoint{cursor.x, cursor.y}, GetTickCount(), clockChangeInMs);
+    if (periodMs != timerPeriodMs || tickPace.Asleep()) {
+        RunTimer(window, periodMs);
+    }
+}
+
+// Every tick reads the cursor and builds the text; measuring, placing and
+// repainting happen only when what the user would see changes. Hidden by the
+// user, the line stays current for the copy command and the screen is left
+// alone; the tick sleeps all the same while nothing changes.
+LRESULT OnTimer(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const MonitorArea monitor = CursorMonitor(cursor);
+    DrawAtDpi(monitor.dpi);
+    TickSources sources;
+    BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
+                       indicatorState.text);
+    if (!indicatorState.hidden) {
+        ShowOnScreen(window, cursor, monitor);
+    }
+    PaceTheTick(window, cursor);
     return 0;
+}
+
+// Mouse input, a command, tray input or a display change: a sleeping tick
+// runs at once and then fast, so that what they change shows without delay.
+void WakeTick(HWND window) {
+    const bool wasAsleep = tickPace.Asleep();
+    tickPace.Wake(GetTickCount());
+    if (wasAsleep && !indicatorState.closing) {
+        RunTimer(window, kFastTickMs);
+        OnTimer(window);
+    }
+}
+
+// Mouse input while the tick sleeps, commands, tray input, hotkeys and display
+// changes: what they change must show at once.
+bool WakesTheTick(UINT message) {
+    switch (message) {
+        case WM_INPUT:
+        case WM_COMMAND:
+        case WM_HOTKEY:
+        case WM_TRAYNOTIFY:
+        case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // Fill and text use the outer window size: with the border on they cover the
@@ -215,7 +291,11 @@ LRESULT OnPaint(HWND window) {
 
 LRESULT OnDestroy(HWND window) {
     KillTimer(window, kIndicatorTimerId);
+    if (timerPeriodMs != kFastTickMs) {
+        StopMouseWake();
+    }
     HookStop();
+    ReleaseHotkeys(window);
     DeleteObject(indicatorState.font);
     indicatorState.font = nullptr;
     Shell_NotifyIconA(NIM_DELETE, &indicatorState.trayIcon);
@@ -244,7 +324,9 @@ void LoadOffsets() {
         indicatorSettings.ReadInt(kSettingsSection, kOffsetYKey, kDefaultOffsetY);
 }
 
-LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT HandleIndicatorMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != 0 && message == taskbarCreatedMessage) {
         return OnTaskbarCreated();
     }
@@ -261,12 +343,31 @@ LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, L
             return OnMenuCommand(window, wParam, lParam);
         case WM_TRAYNOTIFY:
             return OnTrayNotify(window, lParam);
+        case WM_HOTKEY:
+            return OnHotkey(window, wParam);
         case WM_DISPLAYCHANGE:
         case WM_DPICHANGED:
             return OnDisplayChange();
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+}  // namespace
+
+// The tick wakes before such a message is handled, and again after it: a
+// command may have run a dialog for a long while, and what it changed must
+// show at once.
+LRESULT CALLBACK IndicatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool wakes = WakesTheTick(message);
+    if (wakes) {
+        WakeTick(window);
+    }
+    const LRESULT result = HandleIndicatorMessage(window, message, wParam, lParam);
+    if (wakes) {
+        WakeTick(window);
+    }
+    return result;
 }
 
 ATOM RegisterIndicatorClass() {

@@ -1,9 +1,17 @@
 #include "app/LocalClockWin32.h"
 
-#include <windows.h>
+namespace {
+
+SYSTEMTIME lastReading{};
+
+}  // namespace
 
 LocalDateTime ReadLocalClock() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
+    GetLocalTime(&lastReading);
+    const SYSTEMTIME& now = lastReading;
     return LocalDateTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+const SYSTEMTIME& LastLocalClockReading() {
+    return lastReading;
 }

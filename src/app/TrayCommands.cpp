@@ -1,8 +1,11 @@
 #include "app/TrayCommands.h"
 
+#include "app/Clipboard.h"
+#include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/HotkeyDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "res/resource.h"
 #include "settings/DpiScale.h"
@@ -12,9 +15,10 @@
 namespace {
 
 // Every dialog and chooser opened from the indicator runs the same way: never
-// two at once, the indicator hidden while it is up. The follow-up is skipped
-// when the program was closed from the menu while the dialog was up: the
-// dialog ended because the program is quitting, and nothing more may be shown.
+// two at once, the indicator hidden while it is up, and shown again afterwards
+// unless the user hid it. The follow-up is skipped when the program was closed
+// from the menu while the dialog was up: the dialog ended because the program
+// is quitting, and nothing more may be shown.
 template <typename Run, typename FollowUp>
 void RunGuardedDialog(HWND window, Run run, FollowUp followUp) {
     if (indicatorState.dialogOpen) {
@@ -28,7 +32,9 @@ void RunGuardedDialog(HWND window, Run run, FollowUp followUp) {
         return;
     }
     followUp();
-    ShowWindow(window, SW_SHOW);
+    if (!indicatorState.hidden) {
+        ShowWindow(window, SW_SHOW);
+    }
 }
 
 // The dialog shows the indicator as it is drawn now (its font, size and offset
@@ -87,6 +93,46 @@ void OpenAboutBox(HWND window) {
                             AboutDialogProc, 0);
         },
         [] {});
+}
+
+// The keys are free while the dialog is up, so that its controls can take the
+// indicator's own. After OK the dialog has registered and stored the keys it
+// took; after anything else the indicator takes its keys back.
+void OpenHotkeySettings(HWND window) {
+    int result = 0;
+    RunGuardedDialog(
+        window,
+        [window, &result] {
+            hotkeyDialog.keyWindow = window;
+            for (int action = 0; action < kHotkeyActionCount; ++action) {
+                hotkeyDialog.keys[action] = indicatorState.hotkeys[action];
+                hotkeyDialog.held[action] = indicatorState.hotkeyHeld[action];
+            }
+            ReleaseHotkeys(window);
+            result = hotkeyDialog.Run(indicatorState.instance);
+        },
+        [window, &result] {
+            if (result != IDOK) {
+                TakeHotkeys(window);
+                return;
+            }
+            for (int action = 0; action < kHotkeyActionCount; ++action) {
+                indicatorState.hotkeys[action] = hotkeyDialog.keys[action];
+                indicatorState.hotkeyHeld[action] = hotkeyDialog.held[action];
+            }
+        });
+}
+
+// Hidden until chosen again, whatever the pointer or a dialog does; the tick
+// leaves the window alone meanwhile and shows it again once it is chosen
+// (after the dialog, if one is up).
+void ToggleHidden(HWND window) {
+    indicatorState.hidden = !indicatorState.hidden;
+    ModifyMenuW(indicatorState.popupMenu, IDM_HIDE, MF_BYCOMMAND | MF_STRING, IDM_HIDE,
+                indicatorState.hidden ? L"表示する(&H)" : L"隠す(&H)");
+    if (indicatorState.hidden) {
+        ShowWindow(window, SW_HIDE);
+    }
 }
 
 // The border goes or comes back at once; the size the tick measures stays.
@@ -177,6 +223,15 @@ LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             break;
         case IDM_ABOUT:
             OpenAboutBox(window);
+            break;
+        case IDM_COPY:  // the line last built, shown or not
+            PutTextOnClipboard(window, indicatorState.text);
+            break;
+        case IDM_HIDE:
+            ToggleHidden(window);
+            break;
+        case IDM_HOTKEYS:
+            OpenHotkeySettings(window);
             break;
         default:
             return DefWindowProcA(window, WM_COMMAND, wParam, lParam);

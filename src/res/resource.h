@@ -13,6 +13,7 @@
 #define IDD_ABOUT 101
 #define IDD_DISPLAY_SETTINGS 105
 #define IDR_TRAY_MENU 109
+#define IDD_HOTKEYS 114
 
 // Tray menu commands
 #define IDM_VIEW_CORRECTED 111
@@ -37,6 +38,9 @@
 #define IDM_ALPHA_20 40044
 #define IDM_ALPHA_10 40045
 #define IDM_ALPHA_BACKGROUND 40046
+#define IDM_COPY 40047
+#define IDM_HIDE 40048
+#define IDM_HOTKEYS 40049
 
 // Display-settings dialog controls
 #define IDC_SETTINGS_CANCEL 1001
@@ -48,3 +52,14 @@
 // About dialog controls
 #define IDC_LINK_LABEL 1005
 #define IDC_ABOUT_ICON 1007
+
+// Hotkey dialog controls: one hotkey control per action, in the actions'
+// order, each with a note that shows when another program holds its key
+#define IDC_HOTKEYS_CANCEL 1011
+#define IDC_HOTKEYS_OK 1012
+#define IDC_HOTKEY_COPY 1013
+#define IDC_HOTKEY_HIDE 1014
+#define IDC_HOTKEY_MODE 1015
+#define IDC_HOTKEY_COPY_TAKEN 1016
+#define IDC_HOTKEY_HIDE_TAKEN 1017
+#define IDC_HOTKEY_MODE_TAKEN 1018

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/HotkeySetting.h"
+
 // The keys of the settings file's section "MAIN" that the indicator reads and
 // writes, with the default each takes when it is missing or empty. "FONT" is
 // kept with the font record (settings/FontRecord.h).
@@ -13,6 +15,9 @@ constexpr const char* kBackColorKey = "BACK_COLOR";
 constexpr const char* kOffsetXKey = "WINPOINT_X";
 constexpr const char* kOffsetYKey = "WINPOINT_Y";
 constexpr const char* kDateFormatKey = "DATE_FORMAT";
+// The global hotkeys, by action (settings/HotkeySetting.h); missing means none.
+constexpr const char* kHotkeySettingKeys[kHotkeyActionCount] = {"HOTKEY_COPY", "HOTKEY_HIDE",
+                                                                "HOTKEY_MODE"};
 
 constexpr int kDefaultBorder = 1;              // bordered
 constexpr int kDefaultAlphaCommand = 40036;    // 100 %, opaque

@@ -110,6 +110,14 @@ std::string ExpandDateFormat(const char* format, int year, int month, int day, i
 void DateFormatter::SetFormat(const char* text) {
     CopyWholeCharacters(format, sizeof format, text);
     expanded_ = false;
+    // The expander replaces every byte "s", also the second byte of a
+    // double-byte character, and no token before it brings or takes one.
+    showsSeconds_ = std::strchr(format, 's') != nullptr;
+}
+
+int MillisecondsToNextChange(bool showsSeconds, int second, int millisecond) {
+    const int toNextSecond = 1000 - millisecond;
+    return showsSeconds ? toNextSecond : (59 - second) * 1000 + toNextSecond;
 }
 
 namespace {

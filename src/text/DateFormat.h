@@ -35,10 +35,20 @@ class DateFormatter {
 
     const char* Format() const { return format; }
 
+    // Whether the expansion shows the seconds: otherwise it changes at most
+    // once a minute.
+    bool ShowsSeconds() const { return showsSeconds_; }
+
   private:
     LocalClock clock_;
     char result[kDateTextSize] = {};
     char format[kDateTextSize] = {};
     bool expanded_ = false;  // result holds format expanded for expandedFor_
     LocalDateTime expandedFor_{};
+    bool showsSeconds_ = false;
 };
+
+// Milliseconds from a reading of the clock (its second and millisecond) to
+// the next moment its text may change: the next second, or the next minute
+// when the format shows no seconds.
+int MillisecondsToNextChange(bool showsSeconds, int second, int millisecond);

@@ -103,6 +103,10 @@ TEST(MenuResource, TrayMenuItemsInOrder) {
                     {IDM_FONT, L"フォント(&F)..."},
                     {kSubmenu, L"透明度"},
                     {kSeparator, nullptr},
+                    {IDM_COPY, L"コピー(&C)"},
+                    {IDM_HIDE, L"隠す(&H)"},
+                    {IDM_HOTKEYS, L"ホットキー設定(&K)..."},
+                    {kSeparator, nullptr},
                     {IDM_CLOSE, L"閉じる(&X)"},
                 },
                 "tray menu");

@@ -182,4 +182,16 @@ const ModeAfterRangeCase kModeAfterRangeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Modes, TrayModeAfterRangeTest, testing::ValuesIn(kModeAfterRangeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Hidden, the tick leaves the window alone; the item offers what it does next.
+TEST_F(TrayCommandsTest, HideHoldsThroughTicksAndTheItemSaysWhatItDoesNext) {
+    wchar_t caption[32] = {};
+    for (const wchar_t* next : {L"表示する(&H)", L"隠す(&H)"}) {
+        Command(IDM_HIDE);
+        SendMessageA(window, WM_TIMER, kIndicatorTimerId, 0);
+        EXPECT_EQ(IsWindowVisible(window) != 0, indicatorState.hidden == false);
+        GetMenuStringW(indicatorState.popupMenu, IDM_HIDE, caption, 32, MF_BYCOMMAND);
+        EXPECT_STREQ(caption, next);
+    }
+}
+
 }  // namespace

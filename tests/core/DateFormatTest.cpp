@@ -25,6 +25,7 @@ constexpr LocalDateTime kSample = {2004, 1, 31, 1, 2, 34};
 struct FormatCase {
     const char* format;
     const char* expected;
+    bool showsSeconds;  // the text changes every second, not only every minute
 };
 
 std::ostream& operator<<(std::ostream& out, const FormatCase& c) {
@@ -35,26 +36,55 @@ class ExpandSampleTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(ExpandSampleTest, ExpandsFor2004_01_31) {
     EXPECT_EQ(Expand(GetParam().format, kSample), GetParam().expected);
+    DateFormatter formatter([] { return kSample; });
+    formatter.SetFormat(GetParam().format);
+    EXPECT_EQ(formatter.ShowsSeconds(), GetParam().showsSeconds);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, ExpandSampleTest,
-    ::testing::Values(FormatCase{"yyyy/MM/dd hh:mm:ss", "2004/01/31 01:02:34"},
-                      FormatCase{"y/M/d h:m:s", "4/1/31 1:2:34"},
+    ::testing::Values(FormatCase{"yyyy/MM/dd hh:mm:ss", "2004/01/31 01:02:34", true},
+                      FormatCase{"y/M/d h:m:s", "4/1/31 1:2:34", true},
                       // 年 0x94 0x4E, 月 0x8C 0x8E, 日 0x93 0xFA
                       FormatCase{"gggee\x94\x4EMM\x8C\x8E"
                                  "dd\x93\xFA hh:mm:ss",
                                  HEISEI "16\x94\x4E"
                                         "01\x8C\x8E"
-                                        "31\x93\xFA 01:02:34"},
-                      FormatCase{"ge.M.d", "H16.1.31"}, FormatCase{"gggg", HEISEI "H"},
-                      FormatCase{"MMM", "011"}, FormatCase{"yyy", "044"},
-                      FormatCase{"yyyyy", "20044"}, FormatCase{"eee", "1616"},
-                      FormatCase{"Time hh:mm", "Ti216 01:02"}, FormatCase{"hhmmss", "010234"},
-                      FormatCase{"HDYS", "HDYS"}, FormatCase{"", ""},
-                      FormatCase{"<-- 12:00 -->", "<-- 12:00 -->"},
+                                        "31\x93\xFA 01:02:34",
+                                 true},
+                      FormatCase{"ge.M.d", "H16.1.31", false},
+                      FormatCase{"gggg", HEISEI "H", false}, FormatCase{"MMM", "011", false},
+                      FormatCase{"yyy", "044", false}, FormatCase{"yyyyy", "20044", false},
+                      FormatCase{"eee", "1616", false},
+                      FormatCase{"Time hh:mm", "Ti216 01:02", false},
+                      FormatCase{"hhmmss", "010234", true}, FormatCase{"HDYS", "HDYS", false},
+                      FormatCase{"", "", false},
+                      FormatCase{"<-- 12:00 -->", "<-- 12:00 -->", false},
                       // 土 (0x93 0x79) holds the byte of "y" and loses it to the short year.
-                      FormatCase{"(\x93\x79)", "(\x93\x34)"}));
+                      FormatCase{"(\x93\x79)", "(\x93\x34)", false},
+                      // ピ (0x83 0x73) holds the byte of "s": its text changes every second.
+                      FormatCase{"(\x83\x73)",
+                                 "(\x83"
+                                 "34)",
+                                 true}));
+
+// From a reading to the next second, or to the next minute without seconds.
+TEST(MillisecondsToNextChange, CountsToTheNextSecondOrMinute) {
+    const struct {
+        bool showsSeconds;
+        int second;
+        int millisecond;
+        int expected;
+    } cases[] = {
+        {true, 34, 0, 1000},     {true, 34, 1, 999},  {true, 59, 999, 1},   {false, 0, 0, 60000},
+        {false, 34, 250, 25750}, {false, 59, 999, 1}, {false, 59, 0, 1000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.showsSeconds << " " << c.second << "." << c.millisecond);
+        EXPECT_EQ(MillisecondsToNextChange(c.showsSeconds, c.second, c.millisecond), c.expected);
+    }
+}
 
 struct DateCase {
     LocalDateTime when;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/ShownIndicator.h"
+#include "app/TickPace.h"
 
 namespace {
 
@@ -172,6 +173,44 @@ TEST(ShownIndicator, ARunOfTicksKeepsTheScreenCurrent) {
             window.bounds = wanted;
             window.visible = true;
         }
+    }
+}
+
+// The timer's period after each event: fast while the pointer moves or just
+// after a wake-up, asleep after the stillness, aimed past the Clock's change.
+TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
+    enum Event { kTick, kWake };
+    const struct {
+        const char* name;
+        Event event;
+        std::uint32_t atMs;
+        ScreenPoint cursor;
+        int clockChangeInMs;
+        int period;  // after a tick
+        bool asleep;
+    } steps[] = {
+        {"first tick", kTick, 1000, {5, 5}, -1, kFastTickMs, false},
+        {"still, not long", kTick, 1000 + kStillBeforeSleepMs - 1, {5, 5}, -1, kFastTickMs, false},
+        {"still long enough", kTick, 1000 + kStillBeforeSleepMs, {5, 5}, -1, kWatchPeriodMs, true},
+        {"a new second ahead", kTick, 4000, {5, 5}, 400, 400 + kClockMarginMs, true},
+        {"a full second ahead", kTick, 4400, {5, 5}, 1000, 1000 + kClockMarginMs, true},
+        {"a minute ahead", kTick, 5400, {5, 5}, 59000, kWatchPeriodMs, true},
+        {"the watch sees a move", kTick, 6400, {6, 5}, -1, kFastTickMs, false},
+        {"still again", kTick, 6400 + kStillBeforeSleepMs, {6, 5}, -1, kWatchPeriodMs, true},
+        {"mouse input", kWake, 8000, {6, 5}, -1, 0, false},
+        {"tick after it", kTick, 8000 + kStillBeforeSleepMs - 1, {6, 5}, -1, kFastTickMs, false},
+        {"wake across the wrap", kWake, 0xFFFFFFF0u, {6, 5}, -1, 0, false},
+        {"fast across the wrap", kTick, 100, {6, 5}, -1, kFastTickMs, false},
+    };
+    TickPace pace;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        if (s.event == kWake) {
+            pace.Wake(s.atMs);
+        } else {
+            EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs), s.period);
+        }
+        EXPECT_EQ(pace.Asleep(), s.asleep);
     }
 }
 

@@ -1,7 +1,8 @@
 // Damaged and hostile settings files: the program starts, shows its window,
 // keeps running, closes with exit code 0 and writes back nothing but ALPHA,
-// MODE and VIEW_MODE with the values it read. A folder in the file's place
-// refuses those writes and stays as it was.
+// MODE and VIEW_MODE with the values it read, and registers no hotkey from a
+// damaged value. A folder in the file's place refuses those writes and stays
+// as it was.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -16,6 +17,7 @@
 #include "IndicatorSession.h"
 #include "MouseInput.h"
 #include "ProfileContents.h"
+#include "TrayMenu.h"
 #include "WaitFor.h"
 
 namespace {
@@ -57,8 +59,9 @@ int ReadAndWriteBack(const std::string& path, const char* key, int fallback) {
 // Every key of the section with the value that valueFor gives it.
 std::string EveryKey(const std::function<std::string(const std::string& key)>& valueFor) {
     std::string text = "[MAIN]\r\n";
-    for (const char* key : {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y",
-                            "DATE_FORMAT", "MODE", "VIEW_MODE", "ALPHA", "BORDER"}) {
+    for (const char* key :
+         {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y", "DATE_FORMAT", "MODE",
+          "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY", "HOTKEY_HIDE", "HOTKEY_MODE"}) {
         text += std::string(key) + "=" + valueFor(key) + "\r\n";
     }
     return text;
@@ -144,6 +147,8 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     EXPECT_TRUE(SendMessageTimeoutA(session.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer))
         << "the window does not answer";
     EXPECT_TRUE(IsWindowVisible(session.window));
+    // What the hotkey rows would read as if taken loosely.
+    EXPECT_FALSE(CtrlAltHeld('C')) << "a damaged hotkey value was registered";
     DWORD exitCode = 99;
     ASSERT_TRUE(session.Close(&exitCode));
     EXPECT_EQ(exitCode, 0u);
@@ -291,6 +296,17 @@ const HostileCase kCases[] = {
     {"KeysBeforeAnySection", "MODE=0\r\nALPHA=40041\r\n[MAIN]\r\nVIEW_MODE=1\r\n"},
     {"UnclosedSectionHeader", "[MAIN\r\nMODE=0\r\nALPHA=40041\r\n"},
     {"LineOf100000Bytes", "[MAIN]\r\n" + Repeated("K", 100000) + "=1\r\nMODE=0\r\n"},
+
+    // Hotkeys that would read as Ctrl+Alt+C (1603) if cut to 16 bits or read
+    // up to the first non-digit, and modifiers without a key.
+    {"HotkeysNotPlainDigits",
+     MainSection(
+         {{"HOTKEY_COPY", "-63933"}, {"HOTKEY_HIDE", "1603abc"}, {"HOTKEY_MODE", "Ctrl+Alt+C"}})},
+    {"HotkeysPastTheControlsRange",
+     MainSection(
+         {{"HOTKEY_COPY", "67139"}, {"HOTKEY_HIDE", "4294968899"}, {"HOTKEY_MODE", "5699"}})},
+    {"HotkeysModifiersAlone",
+     MainSection({{"HOTKEY_COPY", "1536"}, {"HOTKEY_HIDE", "1553"}, {"HOTKEY_MODE", "1697"}})},
 
     // Places that refuse every write.
     {"ReadOnlyFile", MainSection({{"MODE", "0"}, {"ALPHA", "40040"}}), Place::ReadOnlyFile},

@@ -1,5 +1,6 @@
 // With the pointer still the tick redoes nothing unless what shows would
-// change: each change below must still reach the screen within a few ticks.
+// change, and after a short stillness it sleeps: each change below must still
+// reach the screen, within a tick or within the sleeping tick's watch.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 #include "ProfileContents.h"
 #include "TrayMenu.h"
 #include "WaitFor.h"
+#include "res/resource.h"
 #include "settings/Base64.h"
 
 namespace {
@@ -181,6 +183,46 @@ TEST(E2eStillPointer, ChosenFontShowsAtOnce) {
     const RECT after = session.WindowRect();
     EXPECT_EQ(after.right - after.left, measured.cx);
     EXPECT_EQ(after.bottom - after.top, measured.cy);
+}
+
+// Long enough for the tick to fall asleep; there is nothing outside to see it by.
+constexpr DWORD kAsleepAfterMs = 1200;
+// Well within the sleeping tick's one-second watch: only a wake-up is this quick.
+constexpr DWORD kWokenWithinMs = 300;
+
+TEST(E2eStillPointer, FirstMoveAfterStillnessIsFollowedAtOnce) {
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    // The watch may see a move by chance; it cannot see three in a row.
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE(round);
+        Sleep(kAsleepAfterMs);
+        const POINT to = InputMoveTo(300 + 20 * round, 300 + 10 * round);
+        EXPECT_TRUE(WaitFor(kWokenWithinMs, [&] {
+            const RECT rect = session.WindowRect();
+            return rect.left == to.x + 12 && rect.top == to.y + 15;
+        })) << session.WindowRect();
+    }
+}
+
+TEST(E2eStillPointer, CommandWhileAsleepActsAtOnce) {
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "2"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    ASSERT_TRUE(ShowsText(session.window, "size x:0 y:0", DefaultLook(), kSettleTimeoutMs));
+    const struct {
+        unsigned command;
+        const char* text;
+    } commands[] = {{IDM_COORDINATES, "x:300 y:300"}, {IDM_RANGE, "size x:0 y:0"}};
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.text);
+        Sleep(kAsleepAfterMs);
+        PostMessageA(session.window, WM_COMMAND, c.command, 0);
+        EXPECT_TRUE(ShowsText(session.window, c.text, DefaultLook(), kWokenWithinMs));
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <dlgs.h>
 #include <psapi.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +56,8 @@ const DialogKind kFontChooser{"FontChooser", menu_keys::kFont, cmb1, IDCANCEL, I
 const DialogKind kColourChooser{"ColourChooser", menu_keys::kBackColor, COLOR_RED, IDCANCEL,
                                 IDM_BACK_COLOR};
 const DialogKind kAboutBox{"AboutBox", menu_keys::kAbout, IDC_LINK_LABEL, IDCANCEL, IDM_ABOUT};
+const DialogKind kHotkeySettings{"HotkeySettings", menu_keys::kHotkeys, IDC_HOTKEY_COPY,
+                                 IDC_HOTKEYS_CANCEL, IDM_HOTKEYS};
 
 HWND WaitForDialog(DWORD processId, const DialogKind& kind) {
     return WaitForDialogWith(processId, kind.marker);
@@ -569,7 +572,7 @@ TEST_P(E2eDialogGuards, OnlyUnguardedCommandsActWhileItIsUp) {
 
     // Every way of opening a dialog, and the border item: none may act.
     for (const DialogKind* other :
-         {&kDisplaySettings, &kFontChooser, &kColourChooser, &kAboutBox}) {
+         {&kDisplaySettings, &kFontChooser, &kColourChooser, &kAboutBox, &kHotkeySettings}) {
         ASSERT_TRUE(ChooseFromTrayMenu(processId, other->keys)) << other->name;
     }
     DoubleClickTrayIcon();
@@ -594,10 +597,9 @@ TEST_P(E2eDialogGuards, OnlyUnguardedCommandsActWhileItIsUp) {
 }
 
 const GuardCase kGuardCases[] = {
-    {"DisplaySettings", &kDisplaySettings, false},
-    {"FontChooser", &kFontChooser, false},
-    {"ColourChooser", &kColourChooser, false},
-    {"AboutBoxFromADoubleClick", &kAboutBox, true},
+    {"DisplaySettings", &kDisplaySettings, false}, {"FontChooser", &kFontChooser, false},
+    {"ColourChooser", &kColourChooser, false},     {"AboutBoxFromADoubleClick", &kAboutBox, true},
+    {"HotkeySettings", &kHotkeySettings, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, E2eDialogGuards, testing::ValuesIn(kGuardCases), CaseName());
@@ -639,7 +641,10 @@ std::string EverySetting() {
                         {"BORDER", "1"},
                         {"WINPOINT_X", "12"},
                         {"WINPOINT_Y", "15"},
-                        {"DATE_FORMAT", "yyyy/MM/dd hh:mm:ss"}});
+                        {"DATE_FORMAT", "yyyy/MM/dd hh:mm:ss"},
+                        {"HOTKEY_COPY", "0"},
+                        {"HOTKEY_HIDE", "0"},
+                        {"HOTKEY_MODE", "0"}});
 }
 
 using OkWrites = std::vector<std::pair<const char*, const char*>>;
@@ -725,6 +730,10 @@ const CloseCase kCloseCases[] = {
      [](HWND d) { SetColour(d, kChosenBack); },
      {{"BACK_COLOR", "12615712"}}},
     {"AboutBox", &kAboutBox, [](HWND) {}, {}},
+    {"HotkeySettingsWithANewKey",
+     &kHotkeySettings,
+     [](HWND d) { SendDlgItemMessageA(d, IDC_HOTKEY_COPY, HKM_SETHOTKEY, CtrlAlt('C'), 0); },
+     {{"HOTKEY_COPY", "1603"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, E2eCloseWithDialogUp, testing::ValuesIn(kCloseCases), CaseName());
@@ -826,13 +835,127 @@ TEST_P(E2eDialogObjects, StayFlatOverThirtyOpenings) {
 }
 
 const ObjectsCase kObjectsCases[] = {
-    {"DisplaySettings", &kDisplaySettings},
-    {"FontChooser", &kFontChooser},
-    {"ColourChooser", &kColourChooser},
-    {"AboutBox", &kAboutBox},
+    {"DisplaySettings", &kDisplaySettings}, {"FontChooser", &kFontChooser},
+    {"ColourChooser", &kColourChooser},     {"AboutBox", &kAboutBox},
+    {"HotkeySettings", &kHotkeySettings},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, E2eDialogObjects, testing::ValuesIn(kObjectsCases), CaseName());
+
+// --- Hotkeys ----------------------------------------------------------------
+
+constexpr char kHotkeysTitle[] = "Tavikan\x83\x7a\x83\x62\x83\x67\x83\x4c\x81\x5b\x90\xdd\x92\xe8";
+
+std::string Stored(char letter) {
+    return std::to_string(CtrlAlt(letter));
+}
+
+unsigned KeyIn(HWND dialog, int control) {
+    return static_cast<unsigned>(SendDlgItemMessageA(dialog, control, HKM_GETHOTKEY, 0, 0)) &
+           0xFFFF;
+}
+
+BOOL CALLBACK AppendText(HWND control, LPARAM texts) {
+    *reinterpret_cast<std::string*>(texts) += ControlText(control) + "\n";
+    return TRUE;
+}
+
+// The texts of the dialog's controls, a line each.
+std::string TextsOf(HWND dialog) {
+    std::string texts;
+    EnumChildWindows(dialog, AppendText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+TEST(E2eHotkeyDialog, RefusesAKeyThatAnotherProgramHoldsAndStaysOpen) {
+    // This test holds Ctrl+Alt+K before the program starts with it stored.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 'K', MOD_CONTROL | MOD_ALT, 'K'));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}, {"HOTKEY_COPY", Stored('K')}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const DWORD processId = session.program.ProcessId();
+    const std::string path = session.folder.SettingsPath();
+    EXPECT_TRUE(DialogsOf(processId).empty()) << "a message at start";
+    HWND dialog = nullptr;
+    ASSERT_TRUE(OpenFromMenu(processId, kHotkeySettings, &dialog));
+    EXPECT_EQ(FindDialogOf(processId, kHotkeysTitle), dialog);
+    EXPECT_EQ(KeyIn(dialog, IDC_HOTKEY_COPY), CtrlAlt('K'));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_HOTKEY_COPY_TAKEN)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_HOTKEY_HIDE_TAKEN)));
+
+    // Moved to another action, the key is a new one there: refused by name.
+    SendDlgItemMessageA(dialog, IDC_HOTKEY_COPY, HKM_SETHOTKEY, 0, 0);
+    SendDlgItemMessageA(dialog, IDC_HOTKEY_HIDE, HKM_SETHOTKEY, CtrlAlt('K'), 0);
+    ClickControl(dialog, IDC_HOTKEYS_OK);
+    HWND message = nullptr;
+    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] {
+        for (HWND other : DialogsOf(processId)) {
+            message = other != dialog ? other : message;
+        }
+        return message != nullptr;
+    }));
+    EXPECT_NE(TextsOf(message).find("Ctrl + Alt + K"), std::string::npos) << TextsOf(message);
+    PostMessageA(message, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return !IsWindow(message); }));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    ASSERT_TRUE(CloseWith(dialog, IDC_HOTKEYS_CANCEL));
+    EXPECT_EQ(ReadMainValue(path, "HOTKEY_HIDE"), "<missing>");
+    EXPECT_EQ(ReadMainValue(path, "HOTKEY_COPY"), Stored('K'));
+    UnregisterHotKey(nullptr, 'K');
+}
+
+TEST(E2eHotkeyDialog, KeysActAfterCancelAndOkFreesChangedAndClearedOnes) {
+    ASSERT_TRUE(PlaceCursor(400, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"},
+                                           {"DATE_FORMAT", "TAVI"},
+                                           {"HOTKEY_COPY", Stored('C')},
+                                           {"HOTKEY_HIDE", Stored('H')},
+                                           {"HOTKEY_MODE", Stored('M')}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const DWORD processId = session.program.ProcessId();
+    const std::string path = session.folder.SettingsPath();
+    HWND dialog = nullptr;
+    ASSERT_TRUE(OpenFromMenu(processId, kHotkeySettings, &dialog));
+    ASSERT_TRUE(CloseWith(dialog, IDC_HOTKEYS_CANCEL));
+    ASSERT_TRUE(ShownAgain(session.window));
+    ASSERT_TRUE(PlaceCursor(400, 300));
+    // The mode's key steps round as the menu's items would.
+    const std::pair<int, const char*> steps[] = {
+        {1, "TAVI"}, {2, "size x:0 y:0"}, {0, "x:400 y:300"}};
+    for (const auto& step : steps) {
+        PressCtrlAlt('M');
+        EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] {
+            return ReadMainInt(path, "MODE", -1) == step.first;
+        })) << step.second;
+        EXPECT_TRUE(ShowsText(session.window, step.second, DefaultLook(), kSettleTimeoutMs));
+    }
+
+    // Typed as a user would: a new key for copy; the mode's is cleared.
+    ASSERT_TRUE(OpenFromMenu(processId, kHotkeySettings, &dialog));
+    ClickControl(dialog, IDC_HOTKEY_COPY);
+    PressCtrlAlt('X');
+    EXPECT_TRUE(
+        WaitFor(kSettleTimeoutMs, [&] { return KeyIn(dialog, IDC_HOTKEY_COPY) == CtrlAlt('X'); }));
+    // Cleared as Backspace clears it on Windows. Wine's control, sent a typed
+    // Backspace, holds the key 0xAD instead, which says nothing of the program.
+    SendDlgItemMessageA(dialog, IDC_HOTKEY_MODE, HKM_SETHOTKEY, 0, 0);
+    EXPECT_EQ(KeyIn(dialog, IDC_HOTKEY_MODE), 0u);
+    ASSERT_TRUE(CloseWith(dialog, IDC_HOTKEYS_OK));
+    EXPECT_EQ(ReadMainValue(path, "HOTKEY_COPY"), Stored('X'));
+    EXPECT_EQ(ReadMainValue(path, "HOTKEY_HIDE"), Stored('H'));
+    EXPECT_EQ(ReadMainValue(path, "HOTKEY_MODE"), "0");
+    for (const auto& held : {std::make_pair('C', false), std::make_pair('M', false),
+                             std::make_pair('X', true), std::make_pair('H', true)}) {
+        EXPECT_EQ(CtrlAltHeld(held.first), held.second) << held.first;
+    }
+
+    DWORD exitCode = 99;
+    ASSERT_TRUE(session.Close(&exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_FALSE(CtrlAltHeld('X'));
+    EXPECT_FALSE(CtrlAltHeld('H'));
+}
 
 // --- At 150 % ----------------------------------------------------------------
 

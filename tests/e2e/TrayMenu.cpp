@@ -135,6 +135,24 @@ void TypeKeys(const std::string& keys) {
     }
 }
 
+void PressCtrlAlt(char letter) {
+    SendEvent(KeyEvent(VK_CONTROL, 0));
+    SendEvent(KeyEvent(VK_MENU, 0));
+    SendKey(static_cast<unsigned char>(letter));
+    SendEvent(KeyEvent(VK_MENU, KEYEVENTF_KEYUP));
+    SendEvent(KeyEvent(VK_CONTROL, KEYEVENTF_KEYUP));
+}
+
+bool CtrlAltHeld(char letter) {
+    constexpr int kProbeId = 0x7000;
+    if (!RegisterHotKey(nullptr, kProbeId, MOD_CONTROL | MOD_ALT,
+                        static_cast<unsigned char>(letter))) {
+        return true;
+    }
+    UnregisterHotKey(nullptr, kProbeId);
+    return false;
+}
+
 testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys,
                                             const std::function<void(POINT)>& beforePress) {
     if (OpenTrayMenu(processId, nullptr, beforePress) == nullptr) {
@@ -164,9 +182,7 @@ std::string PlacementItem(int index) {
 }
 
 std::string TransparencyItem(int index) {
-    return SubmenuItem(std::string{static_cast<char>(VK_UP), static_cast<char>(VK_UP),
-                                   static_cast<char>(VK_RIGHT)},
-                       index);
+    return SubmenuItem(kIntoTransparency, index);
 }
 
 }  // namespace menu_keys

@@ -36,6 +36,17 @@ HWND FindMenuWindow(DWORD processId);
 // Keys as typed: each character of `keys` is a virtual-key code ('T', VK_DOWN, ...).
 void TypeKeys(const std::string& keys);
 
+// Ctrl+Alt and a capital letter, as the hotkey control gives it and tavi.ini keeps it.
+constexpr unsigned CtrlAlt(char letter) {
+    return 0x0600u | static_cast<unsigned char>(letter);
+}
+
+// Presses Ctrl+Alt+letter as a hand would: Ctrl, Alt, the letter, and back up.
+void PressCtrlAlt(char letter);
+
+// Whether a program holds Ctrl+Alt+letter as its hotkey: this one cannot take it then.
+bool CtrlAltHeld(char letter);
+
 // Opens the menu, types the keys that choose an item, and waits until the
 // menu has closed.
 testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys,
@@ -64,7 +75,7 @@ testing::AssertionResult ChooseUntil(DWORD processId, const std::string& keys, E
 
 // Key sequences for the items of the menu: the letters of the top-level items,
 // and the way into the two submenus (from the top of the menu, Up wraps round
-// to Close, Up again is the transparency submenu).
+// to Close; four more, past the separator, reach the transparency submenu).
 namespace menu_keys {
 constexpr char kAbout[] = "V";
 constexpr char kClock[] = "T";
@@ -74,7 +85,13 @@ constexpr char kDisplaySettings[] = "O";
 constexpr char kBorder[] = "R";
 constexpr char kBackColor[] = "B";
 constexpr char kFont[] = "F";
+constexpr char kCopy[] = "C";
+constexpr char kHide[] = "H";
+constexpr char kHotkeys[] = "K";
 constexpr char kClose[] = "X";
+// Opens the transparency submenu from the freshly opened menu: Up five times
+// (VK_UP), then Right (VK_RIGHT).
+constexpr char kIntoTransparency[] = "\x26\x26\x26\x26\x26\x27";
 // The n-th item (0 first) of a submenu.
 std::string PlacementItem(int index);
 std::string TransparencyItem(int index);

@@ -55,6 +55,10 @@ HMENU BuildMenu(const std::set<UINT>& greyed) {
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu(kTransparencyItems, greyed)),
                 L"透明度");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    add(menu, 40047, L"コピー(&C)");
+    add(menu, 40048, L"隠す(&H)");
+    add(menu, 40049, L"ホットキー設定(&K)...");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     add(menu, 40034, L"閉じる(&X)");
     return menu;
 }

@@ -39,5 +39,12 @@ xdpyinfo >/dev/null 2>&1 || { echo "Xorg did not answer on $DISPLAY" >&2; exit 1
 
 start_wine "$prefix" "$arch"
 leave_windows_unmanaged
+# Without the video-mode extension: Wine 8's 64-bit side crashes listing the
+# second screen's modes through it (in its desktop process) and then knows only
+# one monitor. The setting takes effect when the prefix's server starts anew.
+env LC_ALL=ja_JP.UTF-8 "$wine_loader" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXVidMode \
+    /d N /f >/dev/null 2>&1 </dev/null
+stop_wine
+start_wine "$prefix" "$arch"
 env LC_ALL=ja_JP.UTF-8 TAVIKAN_TWO_MONITORS=1 "$wine_loader" "$tests" \
-    --gtest_filter='E2eTwoMonitors*'
+    --gtest_filter='*E2eTwoMonitors*'
