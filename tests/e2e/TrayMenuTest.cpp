@@ -531,6 +531,11 @@ struct CopyCase {
     const wchar_t* unicodeLine;  // null for ASCII
 };
 
+// Test lists and failure lines name a case by its name.
+void PrintTo(const CopyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class E2eCopy : public testing::TestWithParam<CopyCase> {};
 
 TEST_P(E2eCopy, PutsExactlyTheShownLineOnTheClipboard) {
