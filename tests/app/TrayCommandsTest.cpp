@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <ostream>
 #include <thread>
 
 #include "AppTestSupport.h"
@@ -51,6 +52,11 @@ struct FontChoiceCase {
     bool replaced;
 };
 
+// Test lists and failure lines name a case by its name.
+void PrintTo(const FontChoiceCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class TrayFontCommandTest : public TrayCommandsTest,
                             public testing::WithParamInterface<FontChoiceCase> {};
 
@@ -90,6 +96,10 @@ struct ColourKeyCase {
     COLORREF key;
     BYTE alpha;
 };
+
+void PrintTo(const ColourKeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TrayBackColorCommandTest : public TrayCommandsTest,
                                  public testing::WithParamInterface<ColourKeyCase> {};
@@ -145,6 +155,10 @@ struct ModeAfterRangeCase {
     const char* name;
     UINT command;
 };
+
+void PrintTo(const ModeAfterRangeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TrayModeAfterRangeTest : public TrayCommandsTest,
                                public testing::WithParamInterface<ModeAfterRangeCase> {};

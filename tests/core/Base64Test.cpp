@@ -36,8 +36,9 @@ struct EncodeCase {
     const char* text;
 };
 
+// Test lists name a case by its text; "(empty)" holds no Base64 character.
 std::ostream& operator<<(std::ostream& out, const EncodeCase& c) {
-    return out << c.text;
+    return out << (*c.text != '\0' ? c.text : "(empty)");
 }
 
 class Base64EncodeTest : public testing::TestWithParam<EncodeCase> {};

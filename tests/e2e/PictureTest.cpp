@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "CaseName.h"
@@ -35,6 +36,11 @@ struct CoordinatesCase {
     std::uint32_t backPixel;
     int frame;
 };
+
+// Test lists and failure lines name a case by its name.
+void PrintTo(const CoordinatesCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 bool Between(std::uint32_t value, std::uint32_t a, std::uint32_t b, int shift) {
     const std::uint32_t v = value >> shift & 0xFF, x = a >> shift & 0xFF, y = b >> shift & 0xFF;
@@ -155,6 +161,10 @@ struct ClockCase {
     const char* format;
     std::function<std::string(const SYSTEMTIME&)> expected;
 };
+
+void PrintTo(const ClockCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class E2eClockPicture : public testing::TestWithParam<ClockCase> {};
 

@@ -78,6 +78,11 @@ struct PlacementRun {
     std::vector<Spot> spots;  // each keeps the window at least partly on the screen
 };
 
+// Test lists and failure lines name a case by its name.
+void PrintTo(const PlacementRun& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class E2ePlacement : public testing::TestWithParam<PlacementRun> {};
 
 bool Stands(const RECT& rect, const Spot& spot) {

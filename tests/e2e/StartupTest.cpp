@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -126,6 +127,11 @@ struct BorderCase {
     const char* border;  // null: no BORDER key
     DWORD style;
 };
+
+// Test lists and failure lines name a case by its name.
+void PrintTo(const BorderCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class E2eBorder : public testing::TestWithParam<BorderCase> {};
 

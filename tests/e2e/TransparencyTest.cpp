@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 
 #include "CaseName.h"
@@ -17,6 +18,11 @@ struct TransparencyCase {
     int expectedAlpha;  // with LWA_ALPHA
     COLORREF colorKey;  // with LWA_COLORKEY
 };
+
+// Test lists and failure lines name a case by its name.
+void PrintTo(const TransparencyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class E2eTransparency : public testing::TestWithParam<TransparencyCase> {};
 

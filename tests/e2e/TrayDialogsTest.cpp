@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "CaseName.h"
+#include "DialogControls.h"
 #include "FontSetting.h"
 #include "IndicatorPicture.h"
 #include "IndicatorSession.h"
@@ -58,37 +59,8 @@ const DialogKind kAboutBox{"AboutBox", menu_keys::kAbout, IDC_LINK_LABEL, IDCANC
 const DialogKind kHotkeySettings{"HotkeySettings", menu_keys::kHotkeys, IDC_HOTKEY_COPY,
                                  IDC_HOTKEYS_CANCEL, IDM_HOTKEYS};
 
-// The visible dialog boxes of the process.
-std::vector<HWND> DialogsOf(DWORD processId) {
-    std::vector<HWND> dialogs;
-    FindWindowWhere(0, [&](HWND window) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window) && HasClass(window, "#32770")) {
-            dialogs.push_back(window);
-        }
-        return false;
-    });
-    return dialogs;
-}
-
-// On a busy machine a chooser can take seconds to come up (the font chooser
-// lists every face first); choosing its item again meanwhile would only meet
-// the guard, so it is waited for well beyond the usual settling time.
-constexpr DWORD kDialogTimeoutMs = 10000;
-
 HWND WaitForDialog(DWORD processId, const DialogKind& kind) {
-    HWND found = nullptr;
-    WaitFor(kDialogTimeoutMs, [&] {
-        for (HWND dialog : DialogsOf(processId)) {
-            if (GetDlgItem(dialog, kind.marker) != nullptr) {
-                found = dialog;
-                return true;
-            }
-        }
-        return false;
-    });
-    return found;
+    return WaitForDialogWith(processId, kind.marker);
 }
 
 testing::AssertionResult OpenFromMenu(DWORD processId, const DialogKind& kind, HWND* dialog) {
@@ -106,34 +78,6 @@ testing::AssertionResult ChooseMode(DWORD processId, const std::string& settings
                            });
                        })
            << " (MODE " << mode << ")";
-}
-
-POINT CentreOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-void ClickControl(HWND dialog, int control) {
-    const POINT centre = CentreOf(GetDlgItem(dialog, control));
-    InputMoveTo(centre.x, centre.y);
-    LeftButtonGuard button;
-    button.Press();
-    button.Release();
-}
-
-// Clicks the control and waits until the dialog has gone. Under Wine a click
-// now and then does not reach the button; it is given once more.
-testing::AssertionResult CloseWith(HWND dialog, int control) {
-    constexpr int kClicks = 2;
-    for (int click = 0; click < kClicks; ++click) {
-        ClickControl(dialog, control);
-        if (WaitFor(kSettleTimeoutMs, [&] { return !IsWindow(dialog); })) {
-            return testing::AssertionSuccess();
-        }
-    }
-    return testing::AssertionFailure()
-           << "the dialog stayed after " << kClicks << " clicks on " << control;
 }
 
 testing::AssertionResult ShownAgain(HWND indicator) {

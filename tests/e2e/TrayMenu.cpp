@@ -93,7 +93,8 @@ HWND FindDialogOf(DWORD processId, const char* title) {
     });
 }
 
-HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress) {
+HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress,
+                  const std::function<void(POINT)>& beforePress) {
     HWND icon = nullptr;
     if (!WaitFor(kMenuTimeoutMs, [&] { return (icon = FindTrayIconWindow()) != nullptr; })) {
         return nullptr;
@@ -106,6 +107,9 @@ HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress) {
         const POINT at = InputMoveTo(spot.x, spot.y);
         if (cursorAtPress != nullptr) {
             *cursorAtPress = at;
+        }
+        if (beforePress) {
+            beforePress(at);
         }
         SendButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         return WaitFor(kRetryPressMs,
@@ -149,8 +153,9 @@ bool CtrlAltHeld(char letter) {
     return false;
 }
 
-testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys) {
-    if (OpenTrayMenu(processId) == nullptr) {
+testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys,
+                                            const std::function<void(POINT)>& beforePress) {
+    if (OpenTrayMenu(processId, nullptr, beforePress) == nullptr) {
         return testing::AssertionFailure() << "no popup menu after a right press on the tray icon";
     }
     TypeKeys(keys);

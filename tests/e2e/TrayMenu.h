@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // The program's tray icon as Wine shows it without a desktop tray (an icon
@@ -21,8 +22,10 @@ HWND FindTrayWindow();
 POINT TrayIconCentre(HWND icon);
 
 // Right press and release on the icon; the press opens the menu. Gives the
-// visible menu window of the process, or null when none showed.
-HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress = nullptr);
+// visible menu window of the process, or null when none showed. beforePress,
+// when given, is called with the pointer on the spot of each press, before it.
+HWND OpenTrayMenu(DWORD processId, POINT* cursorAtPress = nullptr,
+                  const std::function<void(POINT)>& beforePress = {});
 
 // Two left clicks on the icon in quick succession.
 void DoubleClickTrayIcon();
@@ -46,7 +49,8 @@ bool CtrlAltHeld(char letter);
 
 // Opens the menu, types the keys that choose an item, and waits until the
 // menu has closed.
-testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys);
+testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& keys,
+                                            const std::function<void(POINT)>& beforePress = {});
 
 // Under Wine a menu that has just opened now and then closes on its keys
 // without a choice: about once in forty to once in a hundred and fifty, more
@@ -54,10 +58,11 @@ testing::AssertionResult ChooseFromTrayMenu(DWORD processId, const std::string& 
 // chosen again while its effect has not shown. An item that never acts still
 // fails.
 template <typename Effect>
-testing::AssertionResult ChooseUntil(DWORD processId, const std::string& keys, Effect effect) {
+testing::AssertionResult ChooseUntil(DWORD processId, const std::string& keys, Effect effect,
+                                     const std::function<void(POINT)>& beforePress = {}) {
     constexpr int kTries = 4;
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        testing::AssertionResult chosen = ChooseFromTrayMenu(processId, keys);
+        testing::AssertionResult chosen = ChooseFromTrayMenu(processId, keys, beforePress);
         if (!chosen) {
             return chosen;
         }

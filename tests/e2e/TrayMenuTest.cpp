@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -133,6 +134,11 @@ struct GreyingCase {
     std::string intoSubmenu;  // keys that open a submenu from the freshly opened menu
 };
 
+// Test lists and failure lines name a case by its name.
+void PrintTo(const GreyingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class E2eTrayMenuLook : public testing::TestWithParam<GreyingCase> {};
 
 // The program's menu is captured first and closed; the twin then opens at
@@ -224,6 +230,10 @@ struct DisplayModeCase {
     const char* shows;  // null: the cursor's coordinates
 };
 
+void PrintTo(const DisplayModeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class E2eTrayDisplayMode : public testing::TestWithParam<DisplayModeCase> {};
 
 TEST_P(E2eTrayDisplayMode, SwitchesTheTextAtOnceAndStoresTheMode) {
@@ -283,6 +293,10 @@ struct TransparencyItemCase {
     int stored;
 };
 
+void PrintTo(const TransparencyItemCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class E2eTrayTransparency : public testing::TestWithParam<TransparencyItemCase> {};
 
 TEST_P(E2eTrayTransparency, GivesTheLayeredAttributesAndStoresThem) {
@@ -329,6 +343,10 @@ struct PlacementItemCase {
     bool keptOnScreen;
 };
 
+void PrintTo(const PlacementItemCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class E2eTrayPlacement : public testing::TestWithParam<PlacementItemCase> {};
 
 // An offset far to the left of the cursor: Corrected keeps the indicator on
@@ -369,6 +387,10 @@ struct BorderCase {
     const char* startBorder;
     int storedAfterOne;
 };
+
+void PrintTo(const BorderCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class E2eTrayBorder : public testing::TestWithParam<BorderCase> {};
 
@@ -508,6 +530,11 @@ struct CopyCase {
     const char* line;            // Shift-JIS bytes
     const wchar_t* unicodeLine;  // null for ASCII
 };
+
+// Test lists and failure lines name a case by its name.
+void PrintTo(const CopyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class E2eCopy : public testing::TestWithParam<CopyCase> {};
 

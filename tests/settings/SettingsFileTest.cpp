@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 #include "TempFolder.h"
@@ -151,6 +152,11 @@ struct HandWrittenCase {
     const char* why;
     const char* file;
 };
+
+// Test lists and failure lines name a case by its reason.
+void PrintTo(const HandWrittenCase& c, std::ostream* out) {
+    *out << c.why;
+}
 
 class HandWrittenFileTest : public SettingsFileTest,
                             public testing::WithParamInterface<HandWrittenCase> {};
