@@ -5,13 +5,12 @@
 //
 // FOLDER holds tavikan.exe and MHook.dll; the tour writes its tavi.ini. The
 // program runs once per display mode while the pointer moves (and drags in
-// Range mode), then once more for its tray menu, the display settings and the
-// About box, and ends through 閉じる. Each step waits, within a limit, for what
-// shows that it happened; a screenshot is saved to OUTPUT only once the
-// screen shows its window drawn, and a step whose input Wine lost is given
-// again a few times. On the first failure the step is named, the program is
-// ended by its process id and the exit code is 1. The screenshots are 32-bit
-// BMP files named after what they show (mode-0-coordinates.bmp, tray-menu.bmp, ...).
+// Range mode), then once more for its tray menu, the display settings, the
+// About box and the hotkey settings, and ends through 閉じる. Each step waits, within a limit, for
+// what shows that it happened; a screenshot is saved to OUTPUT only once the screen shows its
+// window drawn, and a step whose input Wine lost is given again a few times. On the first failure
+// the step is named, the program is ended by its process id and the exit code is 1. The screenshots
+// are 32-bit BMP files named after what they show (mode-0-coordinates.bmp, tray-menu.bmp, ...).
 #include <windows.h>
 
 #include <cstdio>
@@ -417,7 +416,9 @@ class Tour {
             !MenuShot(menuStep) ||
             !DialogShot("display settings", menu_keys::kDisplaySettings, IDC_SAMPLE,
                         IDC_SETTINGS_CANCEL, "display-settings.bmp") ||
-            !DialogShot("about box", menu_keys::kAbout, IDC_LINK_LABEL, IDCANCEL, "about.bmp")) {
+            !DialogShot("about box", menu_keys::kAbout, IDC_LINK_LABEL, IDCANCEL, "about.bmp") ||
+            !DialogShot("hotkey settings", menu_keys::kHotkeys, IDC_HOTKEY_COPY, IDC_HOTKEYS_CANCEL,
+                        "hotkeys.bmp")) {
             return false;
         }
         const std::string closeStep = "Close (X) from the menu";
