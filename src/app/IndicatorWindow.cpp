@@ -114,7 +114,7 @@ LRESULT OnCreate(HWND window) {
     tickPace = TickPace{};
     tickPace.Wake(GetTickCount());
     timerPeriodMs = kFastTickMs;
-    SetTimer(window, kIndicatorTimerId, kIndicatorTimerPeriod, nullptr);
+    SetTimer(window, kIndicatorTimerId, kFastTickMs, nullptr);
     LoadIndicatorFont();
     indicatorState.textColor =
         indicatorSettings.ReadInt(kSettingsSection, kFontColorKey, kDefaultTextColor);
@@ -135,13 +135,13 @@ FrameInsets IndicatorFrame() {
 }
 
 // Measured from 0, 0 every time, so the rectangle never creeps across ticks.
-IndicatorSize MeasureText(HWND window) {
+IndicatorSize MeasureText() {
     RECT extent{0, 0, 0, 0};
-    HDC dc = GetDC(window);
+    HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, indicatorState.font);
     DrawTextA(dc, indicatorState.text, -1, &extent, DT_CALCRECT);
     SelectObject(dc, previous);
-    ReleaseDC(window, dc);
+    DeleteDC(dc);
     return MeasureIndicator(extent.right, extent.bottom, IndicatorFrame());
 }
 
@@ -177,11 +177,40 @@ WindowFacts ReadWindowFacts(HWND window) {
     return facts;
 }
 
+// Fill and text use the outer window size: with the border on they cover the
+// client area and clip at its edges.
+void PaintIndicator(HDC dc) {
+    const RECT& measured = indicatorState.textRect;
+    const LONG width = measured.right - measured.left;
+    const LONG height = measured.bottom - measured.top;
+
+    RECT fill{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(indicatorState.backColor);
+    FillRect(dc, &fill, brush);
+    DeleteObject(brush);
+
+    SetTextColor(dc, indicatorState.textColor);
+    SetBkColor(dc, indicatorState.backColor);
+    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
+    RECT line{2, 0, width, height};
+    DrawTextA(dc, indicatorState.text, -1, &line, 0);
+    SelectObject(dc, previous);
+}
+
+// The tick paints at once through the window's DC: invalidating would cost a
+// paint message and the system's bookkeeping of the update region, each a
+// call to the window system, on every tick that changes the line.
+void PaintNow(HWND window) {
+    HDC dc = GetDC(window);
+    PaintIndicator(dc);
+    ReleaseDC(window, dc);
+}
+
 // Measures, places and repaints only what changed since the last tick.
 void ShowOnScreen(HWND window, POINT cursor, const MonitorArea& monitor) {
     const IndicatorFace face = CurrentFace(window);
     if (shownIndicator.NeedsMeasure(face)) {
-        shownIndicator.RecordMeasure(face, MeasureText(window));
+        shownIndicator.RecordMeasure(face, MeasureText());
     }
     const IndicatorSize size = shownIndicator.MeasuredSize();
     indicatorState.textRect = RECT{0, 0, size.width, size.height};
@@ -198,13 +227,14 @@ void ShowOnScreen(HWND window, POINT cursor, const MonitorArea& monitor) {
         SetWindowPos(window, HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
     }
     if (work.repaint) {
-        InvalidateRect(window, nullptr, TRUE);
+        PaintNow(window);
     }
     shownIndicator.RecordTick(face, now, work);
 }
 
-// A sleeping tick sets its timer anew each time, aimed at the Clock's next
-// change as reckoned from this tick's reading of the clock.
+// A sleeping tick aims its timer at the Clock's next change as reckoned from
+// this tick's reading of the clock; the timer is set anew only when it does
+// not already serve.
 void PaceTheTick(HWND window, POINT cursor) {
     const int clockChangeInMs =
         indicatorState.displayMode == kDisplayClock
@@ -214,7 +244,7 @@ void PaceTheTick(HWND window, POINT cursor) {
             : -1;
     const int periodMs =
         tickPace.AfterTick(ScreenPoint{cursor.x, cursor.y}, GetTickCount(), clockChangeInMs);
-    if (periodMs != timerPeriodMs || tickPace.Asleep()) {
+    if (!TimerServes(timerPeriodMs, periodMs, clockChangeInMs)) {
         RunTimer(window, periodMs);
     }
 }
@@ -278,26 +308,12 @@ bool WakesTheTick(UINT message) {
     }
 }
 
-// Fill and text use the outer window size: with the border on they cover the
-// client area and clip at its edges.
+// Uncovered parts and a window the system showed: paint what the tick last
+// painted.
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    const RECT& measured = indicatorState.textRect;
-    const LONG width = measured.right - measured.left;
-    const LONG height = measured.bottom - measured.top;
-
-    RECT fill{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(indicatorState.backColor);
-    FillRect(dc, &fill, brush);
-    DeleteObject(brush);
-
-    SetTextColor(dc, indicatorState.textColor);
-    SetBkColor(dc, indicatorState.backColor);
-    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
-    RECT line{2, 0, width, height};
-    DrawTextA(dc, indicatorState.text, -1, &line, 0);
-    SelectObject(dc, previous);
+    PaintIndicator(dc);
     EndPaint(window, &paint);
     return 0;
 }

@@ -15,7 +15,6 @@ constexpr DWORD kLayeredExStyle = 0x00080088;   // WS_EX_LAYERED | WS_EX_TOOLWIN
 constexpr DWORD kPlainExStyle = 0x00000088;     // WS_EX_TOOLWINDOW | WS_EX_TOPMOST
 
 constexpr UINT_PTR kIndicatorTimerId = 100;  // IDT_INDICATOR
-constexpr UINT kIndicatorTimerPeriod = 1;    // milliseconds: as often as the system ticks
 
 constexpr UINT kTrayIconId = 180;
 constexpr UINT WM_TRAYNOTIFY = 0x8064;     // the tray icon's callback message

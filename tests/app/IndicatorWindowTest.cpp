@@ -343,6 +343,20 @@ bool Covers(HWND above, HWND window) {
 
 enum class Repaint { kNo, kYes, kEither };
 
+// A colour no case paints with, put where the indicator's fill goes: the tick
+// paints at once, so whether it repainted shows in this pixel.
+constexpr COLORREF kMarker = RGB(1, 2, 3);
+
+COLORREF CornerPixel(HWND window, bool paintMarker) {
+    HDC dc = GetDC(window);
+    if (paintMarker) {
+        SetPixel(dc, 0, 0, kMarker);
+    }
+    const COLORREF shown = GetPixel(dc, 0, 0);
+    ReleaseDC(window, dc);
+    return shown;
+}
+
 // What the commands and other programs change while the pointer stays still;
 // each must reach the screen at the next tick, and nothing else may be redone.
 TEST_F(IndicatorWindowTest, StillPointerTickRedoesWhatChanged) {
@@ -396,12 +410,13 @@ TEST_F(IndicatorWindowTest, StillPointerTickRedoesWhatChanged) {
         const RECT before = WindowRect();
         UpdateWindow(window);  // paints what is due, so the update region starts empty
         ASSERT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+        ASSERT_EQ(CornerPixel(window, true), kMarker);
         c.change();
         TickAt(300, 200);
 
         EXPECT_STREQ(indicatorState.text, c.text);
         if (c.repaint != Repaint::kEither) {
-            EXPECT_EQ(GetUpdateRect(window, nullptr, FALSE) != FALSE, c.repaint == Repaint::kYes);
+            EXPECT_EQ(CornerPixel(window, false) != kMarker, c.repaint == Repaint::kYes);
         }
         const RECT after = WindowRect();
         EXPECT_EQ(after.left, 312);
