@@ -44,6 +44,11 @@ ShownIndicator shownIndicator;
 TickPace tickPace;
 int timerPeriodMs = 0;
 
+// The text is measured in a memory DC kept for the window's life: the window's
+// own DC would ask the window system for its visible region, and a new DC
+// each time is made and set up anew.
+HDC measuringDc = nullptr;
+
 void AddTrayIcon(HWND window) {
     NOTIFYICONDATAA& icon = indicatorState.trayIcon;
     std::memset(&icon, 0, sizeof icon);
@@ -111,6 +116,7 @@ LRESULT OnCreate(HWND window) {
     indicatorState.displayLayout = ReadDisplayLayout();
     LoadClockFormat();
     AddTrayIcon(window);
+    measuringDc = CreateCompatibleDC(nullptr);
     tickPace = TickPace{};
     tickPace.Wake(GetTickCount());
     timerPeriodMs = kFastTickMs;
@@ -137,11 +143,10 @@ FrameInsets IndicatorFrame() {
 // Measured from 0, 0 every time, so the rectangle never creeps across ticks.
 IndicatorSize MeasureText() {
     RECT extent{0, 0, 0, 0};
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, indicatorState.font);
-    DrawTextA(dc, indicatorState.text, -1, &extent, DT_CALCRECT);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
+    // Selected only while measuring: a font is deleted when the DPI changes.
+    HGDIOBJ previous = SelectObject(measuringDc, indicatorState.font);
+    DrawTextA(measuringDc, indicatorState.text, -1, &extent, DT_CALCRECT);
+    SelectObject(measuringDc, previous);
     return MeasureIndicator(extent.right, extent.bottom, IndicatorFrame());
 }
 
@@ -327,6 +332,8 @@ LRESULT OnDestroy(HWND window) {
     ReleaseHotkeys(window);
     DeleteObject(indicatorState.font);
     indicatorState.font = nullptr;
+    DeleteDC(measuringDc);
+    measuringDc = nullptr;
     Shell_NotifyIconA(NIM_DELETE, &indicatorState.trayIcon);
     indicatorState.closing = true;
     PostQuitMessage(0);
