@@ -22,8 +22,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <vector>
+
+#include "ScreenPicture.h"
 
 namespace {
 
@@ -171,30 +174,10 @@ int FirstMoves(int count, int offsetX, int offsetY) {
 }
 
 // A copy of the indicator's pixels, to see when its text changes.
-std::vector<unsigned char> Capture(HWND indicator) {
+std::vector<std::uint32_t> Capture(HWND indicator) {
     RECT rect{};
     GetWindowRect(indicator, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 4);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    return CaptureScreen(rect).pixels;
 }
 
 int Clock(double seconds) {
@@ -202,11 +185,11 @@ int Clock(double seconds) {
     if (indicator == nullptr) {
         return 1;
     }
-    std::vector<unsigned char> shown = Capture(indicator);
+    std::vector<std::uint32_t> shown = Capture(indicator);
     std::vector<double> lateness;
     const double start = NowMs();
     while (NowMs() - start < seconds * 1000) {
-        std::vector<unsigned char> now = Capture(indicator);
+        std::vector<std::uint32_t> now = Capture(indicator);
         SYSTEMTIME clock{};
         GetLocalTime(&clock);
         if (now != shown) {

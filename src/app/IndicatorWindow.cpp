@@ -237,9 +237,9 @@ void ShowOnScreen(HWND window, POINT cursor, const MonitorArea& monitor) {
     shownIndicator.RecordTick(face, now, work);
 }
 
-// A sleeping tick aims its timer at the Clock's next change as reckoned from
-// this tick's reading of the clock; the timer is set anew only when it does
-// not already serve.
+// A sleeping Clock sets its timer anew each time, aimed at the next change as
+// reckoned from this tick's reading of the clock. Otherwise the timer is set
+// only when its period changes: each setting is a call to the window system.
 void PaceTheTick(HWND window, POINT cursor) {
     const int clockChangeInMs =
         indicatorState.displayMode == kDisplayClock
@@ -249,7 +249,7 @@ void PaceTheTick(HWND window, POINT cursor) {
             : -1;
     const int periodMs =
         tickPace.AfterTick(ScreenPoint{cursor.x, cursor.y}, GetTickCount(), clockChangeInMs);
-    if (!TimerServes(timerPeriodMs, periodMs, clockChangeInMs)) {
+    if (periodMs != timerPeriodMs || (tickPace.Asleep() && clockChangeInMs >= 0)) {
         RunTimer(window, periodMs);
     }
 }

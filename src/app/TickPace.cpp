@@ -23,12 +23,3 @@ int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChange
     }
     return kWatchPeriodMs;
 }
-
-bool TimerServes(int runningMs, int wantedMs, int clockChangeInMs) {
-    if (runningMs == wantedMs) {
-        return true;
-    }
-    const bool bothAsleep = runningMs != kFastTickMs && wantedMs != kFastTickMs;
-    return bothAsleep && clockChangeInMs >= 0 && runningMs >= clockChangeInMs &&
-           runningMs <= clockChangeInMs + kClockToleranceMs;
-}

@@ -18,16 +18,6 @@ constexpr std::uint32_t kStillBeforeSleepMs = 500;
 constexpr int kWatchPeriodMs = 1000;
 // The timer aims just past the Clock's change, never just before it.
 constexpr int kClockMarginMs = 2;
-// A running timer that wakes the Clock at most this long after its change is
-// kept as it is.
-constexpr int kClockToleranceMs = 10;
-
-// Whether the timer as it runs, every runningMs, already wakes the next tick
-// when it should: at the period wanted, or, with a Clock change due in
-// clockChangeInMs, just after that change. Setting a timer costs a call to the
-// window system, on every sleeping tick otherwise; a periodic timer keeps its
-// phase, so a Clock timer once aimed past the second stays there.
-bool TimerServes(int runningMs, int wantedMs, int clockChangeInMs);
 
 class TickPace {
   public:

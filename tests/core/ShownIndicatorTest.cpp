@@ -214,29 +214,4 @@ TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
     }
 }
 
-// A timer that already wakes the next tick when due is left running: at the
-// period wanted, or just past the Clock's change; never a fast one for a slow.
-TEST(TickPace, TimerServes) {
-    const struct {
-        const char* name;
-        int running, wanted, clockChangeInMs;
-        bool serves;
-    } cases[] = {
-        {"fast as wanted", kFastTickMs, kFastTickMs, -1, true},
-        {"watch as wanted", kWatchPeriodMs, kWatchPeriodMs, -1, true},
-        {"falls asleep", kFastTickMs, kWatchPeriodMs, -1, false},
-        {"wakes", kWatchPeriodMs, kFastTickMs, 995, false},
-        {"second, tick on time", 1000, 998 + kClockMarginMs, 998, true},
-        {"second, tick late", 1000, 991 + kClockMarginMs, 991, true},
-        {"second, tick too late", 1000, 989 + kClockMarginMs, 989, false},
-        {"second, tick early", 1000, 3 + kClockMarginMs, 3, false},
-        {"aimed timer, change passed", 5, kWatchPeriodMs, 59998, false},
-        {"watch, minute near", kWatchPeriodMs, 400 + kClockMarginMs, 400, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(TimerServes(c.running, c.wanted, c.clockChangeInMs), c.serves);
-    }
-}
-
 }  // namespace
