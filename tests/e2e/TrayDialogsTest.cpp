@@ -359,6 +359,23 @@ TEST_P(E2eDisplaySettingsFormat, OkStoresWhatTheEditHolds) {
 }
 
 // Puts the caret at the end of the edit with a click into it and End.
+// Typed keys go to the foreground window's focus. Under Wine a dialog can show
+// a moment before the window system has moved the focus to it, and the focus
+// events of the indicator, activated by the tick before the command, may still
+// be on their way: the focus must have settled in the dialog.
+void WaitUntilTypingReaches(HWND dialog) {
+    const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+    const auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetForegroundWindow() == dialog && GetGUIThreadInfo(thread, &info) &&
+               info.hwndFocus != nullptr && IsChild(dialog, info.hwndFocus);
+    };
+    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, focused)) << "the dialog did not get the keyboard focus";
+    Sleep(250);
+    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, focused)) << "the dialog lost the keyboard focus";
+}
+
 void ToEndOfEdit(HWND dialog) {
     ClickControl(dialog, kDateEdit);
     TypeKeys(std::string(1, VK_END));
@@ -374,7 +391,12 @@ const std::string kKa = "\x82\xa9";
 const FormatCase kFormatCases[] = {
     // The dialog opens with the whole text selected: typing replaces it. The
     // letters are no format tokens, so Clock mode shows them as they are.
-    {"TypedTextShowsInClockMode", "", [](HWND) { TypeKeys("TAVI KAN"); }, "tavi kan", "tavi kan"},
+    {"TypedTextShowsInClockMode", "",
+     [](HWND dialog) {
+         WaitUntilTypingReaches(dialog);
+         TypeKeys("TAVI KAN");
+     },
+     "tavi kan", "tavi kan"},
     {"TypedDoubleByteStopsAt99Bytes",
      "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
      "aaaa",
