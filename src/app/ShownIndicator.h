@@ -45,7 +45,7 @@ struct WindowFacts {
 
 struct TickWork {
     bool place;    // move and size top-most and show
-    bool repaint;  // invalidate the whole window
+    bool repaint;  // paint the whole window
 };
 
 class ShownIndicator {
@@ -72,7 +72,7 @@ class ShownIndicator {
 
     bool placed = false;  // the first placing is done whatever the window's state
 
-    // The face and size of the last repaint asked for while the window showed.
+    // The face and size of the last repaint done while the window showed.
     bool painted = false;
     IndicatorFace paintedFace{};
     IndicatorSize paintedSize{0, 0};
