@@ -1,5 +1,6 @@
 #include "DialogControls.h"
 
+#include "Foreground.h"
 #include "IndicatorSession.h"
 #include "MouseInput.h"
 #include "WaitFor.h"
@@ -54,14 +55,41 @@ void ClickControl(HWND dialog, int control) {
     button.Release();
 }
 
-testing::AssertionResult CloseWith(HWND dialog, int control) {
-    constexpr int kClicks = 2;
-    for (int click = 0; click < kClicks; ++click) {
+testing::AssertionResult FocusForTyping(HWND dialog, int control) {
+    HWND target = GetDlgItem(dialog, control);
+    const auto typingReaches = [&] {
+        return GetForegroundWindow() == dialog && ThreadInputOf(dialog).hwndFocus == target;
+    };
+    if (BringToFront(dialog) && ThreadInputOf(dialog).hwndFocus != target) {
         ClickControl(dialog, control);
-        if (WaitFor(kSettleTimeoutMs, [&] { return !IsWindow(dialog); })) {
-            return testing::AssertionSuccess();
-        }
     }
-    return testing::AssertionFailure()
-           << "the dialog stayed after " << kClicks << " clicks on " << control;
+    if (WaitFor(kSettleTimeoutMs,
+                [&] { return typingReaches() && FocusEventsTaken(dialog) && typingReaches(); })) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "the keyboard focus did not reach control " << control
+                                       << ": it is on " << Describe(ThreadInputOf(dialog).hwndFocus)
+                                       << ", in front is " << Describe(GetForegroundWindow());
+}
+
+// A late focus event takes the capture from a pressed button, which then
+// gives no click: the press waits until the dialog has settled in front.
+testing::AssertionResult ClickInFront(HWND dialog, int control) {
+    if (!BringToFront(dialog)) {
+        return testing::AssertionFailure() << "the dialog did not come to the front: in front is "
+                                           << Describe(GetForegroundWindow());
+    }
+    ClickControl(dialog, control);
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult CloseWith(HWND dialog, int control) {
+    testing::AssertionResult clicked = ClickInFront(dialog, control);
+    if (!clicked) {
+        return clicked;
+    }
+    if (WaitFor(kSettleTimeoutMs, [&] { return !IsWindow(dialog); })) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "the dialog stayed after a click on " << control;
 }

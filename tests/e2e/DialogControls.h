@@ -21,6 +21,15 @@ POINT CentreOf(HWND window);
 // A left click on the centre of the dialog's control.
 void ClickControl(HWND dialog, int control);
 
-// Clicks the control and waits until the dialog has gone. Under Wine a click
-// now and then does not reach the button; it is given once more.
+// Typed keys go to the keyboard focus of the foreground window. Brings the
+// dialog to the front and clicks the control when the focus is elsewhere (a
+// control that has it keeps its selection), then waits until the dialog's
+// thread names the control as the focus and has taken every focus event that
+// could still move it.
+testing::AssertionResult FocusForTyping(HWND dialog, int control);
+
+// Brings the dialog to the front as a user's click would and clicks the control.
+testing::AssertionResult ClickInFront(HWND dialog, int control);
+
+// Clicks the control in front and waits until the dialog has gone.
 testing::AssertionResult CloseWith(HWND dialog, int control);

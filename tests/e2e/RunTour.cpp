@@ -309,37 +309,8 @@ class Tour {
     }
 
     // Before a right press on the tray icon: the indicator has followed the
-    // pointer to the spot and held still there, and Wine's tray window is the
-    // active window, taken by both the tray and the program. Without a window
-    // manager a press that activates the tray window takes the X focus from
-    // the indicator; the program activates its indicator again and opens its
-    // menu, and when the X focus event reaches it only after that, Wine
-    // cancels the menu within milliseconds (measured over 30 tours: 20 of 49
-    // right presses lost their menu; with the tray made active first, none of
-    // 60). The indicator must not move afterwards: each move activates it.
-    void TrayQuietBeforePress(POINT at) const {
-        IndicatorStillBeside(at);
-        HWND tray = FindTrayWindow();
-        SetForegroundWindow(tray);
-        const DWORD programThread = GetWindowThreadProcessId(indicator_, nullptr);
-        const DWORD trayThread = GetWindowThreadProcessId(tray, nullptr);
-        WaitFor(kSettleTimeoutMs, [&] {
-            return GetForegroundWindow() == tray && ActiveWindowOf(trayThread) == tray &&
-                   ActiveWindowOf(programThread) == nullptr;
-        });
-        // Once the program has taken a message, it has also read its X events.
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutA(indicator_, WM_NULL, 0, 0, SMTO_NORMAL, kSettleTimeoutMs, &ignored);
-    }
-
-    static HWND ActiveWindowOf(DWORD thread) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(thread, &info) ? info.hwndActive : nullptr;
-    }
-
-    // Waits until the indicator has followed the pointer to the spot and held
-    // still there for a moment.
+    // pointer to the spot and held still there for a moment, so that the
+    // screenshot of the menu shows it where it stays.
     void IndicatorStillBeside(POINT at) const {
         constexpr DWORD kStillMs = 300;
         RECT last{};
@@ -356,7 +327,7 @@ class Tour {
     }
 
     std::function<void(POINT)> BeforePress() const {
-        return [this](POINT at) { TrayQuietBeforePress(at); };
+        return [this](POINT at) { IndicatorStillBeside(at); };
     }
 
     // The menu, opened by a right press on the tray icon; opened again a few

@@ -179,10 +179,16 @@ TEST(E2eStillPointer, ChosenFontShowsAtOnce) {
     const POINT at = CursorPosition();
     const std::string text = "x:" + std::to_string(at.x) + " y:" + std::to_string(at.y);
     EXPECT_TRUE(ShowsText(session.window, text, look, kSettleTimeoutMs));
+    // The window shows again at its old size and the tick then measures it anew.
     const SIZE measured = MeasureWindowFor(text, chosen);
-    const RECT after = session.WindowRect();
-    EXPECT_EQ(after.right - after.left, measured.cx);
-    EXPECT_EQ(after.bottom - after.top, measured.cy);
+    RECT after{};
+    EXPECT_TRUE(WaitFor(kSettleTimeoutMs,
+                        [&] {
+                            after = session.WindowRect();
+                            return after.right - after.left == measured.cx &&
+                                   after.bottom - after.top == measured.cy;
+                        }))
+        << "seen " << after << ", measured " << measured.cx << "x" << measured.cy;
 }
 
 // Long enough for the tick to fall asleep; there is nothing outside to see it by.

@@ -176,9 +176,13 @@ testing::AssertionResult CaretTo(HWND dialog, WORD key, bool atEnd) {
 // input was: the cursor stays on the spot until the press has been taken, and
 // each step waits until the sample has followed.
 testing::AssertionResult DragSample(HWND dialog, POINT by) {
+    testing::AssertionResult caret = FocusForTyping(dialog, kDateEdit);
+    if (!caret) {
+        return caret;
+    }
     const POINT from = CentreOf(GetDlgItem(dialog, kSample));
     InputMoveTo(from.x, from.y);
-    testing::AssertionResult caret = CaretTo(dialog, VK_END, true);
+    caret = CaretTo(dialog, VK_END, true);
     if (!caret) {
         return caret;
     }
@@ -358,26 +362,9 @@ TEST_P(E2eDisplaySettingsFormat, OkStoresWhatTheEditHolds) {
     }
 }
 
-// Puts the caret at the end of the edit with a click into it and End.
-// Typed keys go to the foreground window's focus. Under Wine a dialog can show
-// a moment before the window system has moved the focus to it, and the focus
-// events of the indicator, activated by the tick before the command, may still
-// be on their way: the focus must have settled in the dialog.
-void WaitUntilTypingReaches(HWND dialog) {
-    const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-    const auto focused = [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetForegroundWindow() == dialog && GetGUIThreadInfo(thread, &info) &&
-               info.hwndFocus != nullptr && IsChild(dialog, info.hwndFocus);
-    };
-    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, focused)) << "the dialog did not get the keyboard focus";
-    Sleep(250);
-    ASSERT_TRUE(WaitFor(kSettleTimeoutMs, focused)) << "the dialog lost the keyboard focus";
-}
-
+// Puts the caret at the end of the edit, which opens with the whole text selected.
 void ToEndOfEdit(HWND dialog) {
-    ClickControl(dialog, kDateEdit);
+    ASSERT_TRUE(FocusForTyping(dialog, kDateEdit));
     TypeKeys(std::string(1, VK_END));
 }
 
@@ -393,7 +380,7 @@ const FormatCase kFormatCases[] = {
     // letters are no format tokens, so Clock mode shows them as they are.
     {"TypedTextShowsInClockMode", "",
      [](HWND dialog) {
-         WaitUntilTypingReaches(dialog);
+         ASSERT_TRUE(FocusForTyping(dialog, kDateEdit));
          TypeKeys("TAVI KAN");
      },
      "tavi kan", "tavi kan"},
@@ -584,7 +571,7 @@ TEST_P(E2eDialogGuards, OnlyUnguardedCommandsActWhileItIsUp) {
 
     HWND dialog = nullptr;
     if (c.byDoubleClick) {
-        DoubleClickTrayIcon();
+        ASSERT_TRUE(DoubleClickTrayIcon());
         dialog = WaitForDialog(processId, *c.kind);
         ASSERT_NE(dialog, nullptr) << "no About box after a double click on the icon";
     } else {
@@ -597,7 +584,7 @@ TEST_P(E2eDialogGuards, OnlyUnguardedCommandsActWhileItIsUp) {
          {&kDisplaySettings, &kFontChooser, &kColourChooser, &kAboutBox, &kHotkeySettings}) {
         ASSERT_TRUE(ChooseFromTrayMenu(processId, other->keys)) << other->name;
     }
-    DoubleClickTrayIcon();
+    ASSERT_TRUE(DoubleClickTrayIcon());
     ASSERT_TRUE(ChooseFromTrayMenu(processId, menu_keys::kBorder));
     // Clock comes after all of them on the one thread, so once it has acted
     // they have had their turn.
@@ -908,7 +895,7 @@ TEST(E2eHotkeyDialog, RefusesAKeyThatAnotherProgramHoldsAndStaysOpen) {
     // Moved to another action, the key is a new one there: refused by name.
     SendDlgItemMessageA(dialog, IDC_HOTKEY_COPY, HKM_SETHOTKEY, 0, 0);
     SendDlgItemMessageA(dialog, IDC_HOTKEY_HIDE, HKM_SETHOTKEY, CtrlAlt('K'), 0);
-    ClickControl(dialog, IDC_HOTKEYS_OK);
+    ASSERT_TRUE(ClickInFront(dialog, IDC_HOTKEYS_OK));
     HWND message = nullptr;
     ASSERT_TRUE(WaitFor(kSettleTimeoutMs, [&] {
         for (HWND other : DialogsOf(processId)) {
@@ -955,7 +942,7 @@ TEST(E2eHotkeyDialog, KeysActAfterCancelAndOkFreesChangedAndClearedOnes) {
 
     // Typed as a user would: a new key for copy; the mode's is cleared.
     ASSERT_TRUE(OpenFromMenu(processId, kHotkeySettings, &dialog));
-    ClickControl(dialog, IDC_HOTKEY_COPY);
+    ASSERT_TRUE(FocusForTyping(dialog, IDC_HOTKEY_COPY));
     PressCtrlAlt('X');
     EXPECT_TRUE(
         WaitFor(kSettleTimeoutMs, [&] { return KeyIn(dialog, IDC_HOTKEY_COPY) == CtrlAlt('X'); }));
