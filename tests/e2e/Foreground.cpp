@@ -20,7 +20,8 @@ bool TakesMessages(HWND window) {
 
 bool FocusEventsTaken(HWND window) {
     HWND tray = FindTrayWindow();
-    return (tray == nullptr || TakesMessages(tray)) && TakesMessages(window);
+    return (tray == nullptr || TakesMessages(tray)) && TakesMessages(window) &&
+           TakesMessages(window);
 }
 
 bool BringToFront(HWND window) {

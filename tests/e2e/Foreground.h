@@ -5,7 +5,7 @@
 #include <string>
 
 // Under Wine without a window manager, each activation is also an X focus
-// request, sent when the activated program next takes its messages. When one
+// request, sent when the activated program next waits for messages. When one
 // program hides or closes its active window, Wine activates the next window,
 // often its own tray window: the tray's request may then reach the X server
 // after the one the program makes for its new dialog or menu, and when the
@@ -17,12 +17,12 @@
 // the window system reports them.
 GUITHREADINFO ThreadInputOf(HWND window);
 
-// Whether the window's thread took a message sent now within the limit, and
-// with it every window-system event that had reached it.
+// Whether the window's thread took a message sent now within the limit.
 bool TakesMessages(HWND window);
 
-// Wine's tray window takes its messages (its focus request goes out), then
-// the window's thread does (it reads the focus event that followed).
+// Wine's tray window takes its messages, then the window's thread takes them
+// twice. A Wine program sends its X requests and reads the X events that came
+// in only when it waits for more messages, which each does after a message.
 bool FocusEventsTaken(HWND window);
 
 // Waits until the window is the foreground window once the focus events are

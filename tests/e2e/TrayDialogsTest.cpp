@@ -19,6 +19,7 @@
 
 #include "CaseName.h"
 #include "DialogControls.h"
+#include "Foreground.h"
 #include "FontSetting.h"
 #include "IndicatorPicture.h"
 #include "IndicatorSession.h"
@@ -63,9 +64,14 @@ HWND WaitForDialog(DWORD processId, const DialogKind& kind) {
     return WaitForDialogWith(processId, kind.marker);
 }
 
+// Opened, the dialog has also settled in front: the focus events of its
+// opening could otherwise still cancel what comes next.
 testing::AssertionResult OpenFromMenu(DWORD processId, const DialogKind& kind, HWND* dialog) {
     return ChooseUntil(processId, kind.keys,
-                       [&] { return (*dialog = WaitForDialog(processId, kind)) != nullptr; })
+                       [&] {
+                           return (*dialog = WaitForDialog(processId, kind)) != nullptr &&
+                                  BringToFront(*dialog);
+                       })
            << " (" << kind.name << ")";
 }
 
