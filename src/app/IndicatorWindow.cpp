@@ -7,7 +7,7 @@
 #include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/LocalClockWin32.h"
-#include "app/MouseWakeWin32.h"
+#include "app/MouseInputWin32.h"
 #include "app/Placement.h"
 #include "app/ShownIndicator.h"
 #include "app/TickPace.h"
@@ -40,9 +40,11 @@ static_assert(sizeof(LOGFONTA) == kFontDescriptionSize, "a font is described by 
 // without telling the tick, which finds every change by comparing with this.
 ShownIndicator shownIndicator;
 
-// Whether the tick runs fast or sleeps, and the period its timer runs at.
+// Whether the tick runs fast or sleeps, the period its timer runs at, and
+// whether mouse input is delivered to the window.
 TickPace tickPace;
 int timerPeriodMs = 0;
+bool mouseInputOn = false;
 
 // The text is measured in a memory DC kept for the window's life: the window's
 // own DC would ask the window system for its visible region, and a new DC
@@ -100,16 +102,16 @@ LRESULT OnDisplayChange() {
     return 0;
 }
 
-// The one timer runs fast while the tick is awake and at the sleeping tick's
-// period otherwise; mouse input wakes it only while it sleeps.
+// The one timer runs at the period the pace gives; mouse input reaches the
+// window except while the timer follows a fast mouse.
 void RunTimer(HWND window, int periodMs) {
     SetTimer(window, kIndicatorTimerId, static_cast<UINT>(periodMs), nullptr);
-    if (periodMs != kFastTickMs && timerPeriodMs == kFastTickMs) {
-        StartMouseWake(window);
-    } else if (periodMs == kFastTickMs && timerPeriodMs != kFastTickMs) {
-        StopMouseWake();
-    }
     timerPeriodMs = periodMs;
+    const bool wanted = !tickPace.FollowingByTimer();
+    if (wanted != mouseInputOn) {
+        wanted ? StartMouseInput(window) : StopMouseInput();
+        mouseInputOn = wanted;
+    }
 }
 
 LRESULT OnCreate(HWND window) {
@@ -119,8 +121,8 @@ LRESULT OnCreate(HWND window) {
     measuringDc = CreateCompatibleDC(nullptr);
     tickPace = TickPace{};
     tickPace.Wake(GetTickCount());
-    timerPeriodMs = kFastTickMs;
-    SetTimer(window, kIndicatorTimerId, kFastTickMs, nullptr);
+    mouseInputOn = false;
+    RunTimer(window, kAwakeTickMs);
     LoadIndicatorFont();
     indicatorState.textColor =
         indicatorSettings.ReadInt(kSettingsSection, kFontColorKey, kDefaultTextColor);
@@ -249,7 +251,8 @@ void PaceTheTick(HWND window, POINT cursor) {
             : -1;
     const int periodMs =
         tickPace.AfterTick(ScreenPoint{cursor.x, cursor.y}, GetTickCount(), clockChangeInMs);
-    if (periodMs != timerPeriodMs || (tickPace.Asleep() && clockChangeInMs >= 0)) {
+    if (periodMs != timerPeriodMs || (tickPace.Asleep() && clockChangeInMs >= 0) ||
+        mouseInputOn == tickPace.FollowingByTimer()) {
         RunTimer(window, periodMs);
     }
 }
@@ -273,8 +276,8 @@ LRESULT OnTimer(HWND window) {
     return 0;
 }
 
-// Mouse input, a command, tray input or a display change: a sleeping tick
-// runs at once and then fast, so that what they change shows without delay.
+// A command, tray input or a display change: a sleeping tick runs at once
+// and then awake, so that what they change shows without delay.
 void WakeTick(HWND window, bool tickNow) {
     const bool wasAsleep = tickPace.Asleep();
     tickPace.Wake(GetTickCount());
@@ -282,7 +285,7 @@ void WakeTick(HWND window, bool tickNow) {
         return;
     }
     if (wasAsleep) {
-        RunTimer(window, kFastTickMs);
+        RunTimer(window, kAwakeTickMs);
     }
     if (wasAsleep || tickNow) {
         OnTimer(window);
@@ -297,11 +300,10 @@ bool ActsOnTheLine(UINT message) {
     return message == WM_COMMAND || message == WM_HOTKEY;
 }
 
-// Mouse input while the tick sleeps, commands, tray input, hotkeys and display
-// changes: what they change must show at once.
+// Commands, tray input, hotkeys and display changes: what they change must
+// show at once.
 bool WakesTheTick(UINT message) {
     switch (message) {
-        case WM_INPUT:
         case WM_COMMAND:
         case WM_HOTKEY:
         case WM_TRAYNOTIFY:
@@ -311,6 +313,28 @@ bool WakesTheTick(UINT message) {
         default:
             return false;
     }
+}
+
+// Each batch of mouse input runs the tick once: what is queued is taken
+// first, then the position is read from the system, never summed from the
+// input's own deltas (which would trail the pointer by a step and miss its
+// acceleration).
+LRESULT OnMouseInput(HWND window, WPARAM wParam, LPARAM lParam) {
+    TakeWaitingMouseInput(window);
+    if (!indicatorState.closing) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        const InputTick tick =
+            tickPace.ForInput(ScreenPoint{cursor.x, cursor.y},
+                              indicatorState.displayMode == kDisplayRange, GetTickCount());
+        if (tick == InputTick::kNow) {
+            OnTimer(window);
+        } else if (tick == InputTick::kByTimer) {
+            RunTimer(window, kInputTickSpacingMs);
+        }
+    }
+    // The system frees the input's data here.
+    return DefWindowProcA(window, WM_INPUT, wParam, lParam);
 }
 
 // Uncovered parts and a window the system showed: paint what the tick last
@@ -325,8 +349,9 @@ LRESULT OnPaint(HWND window) {
 
 LRESULT OnDestroy(HWND window) {
     KillTimer(window, kIndicatorTimerId);
-    if (timerPeriodMs != kFastTickMs) {
-        StopMouseWake();
+    if (mouseInputOn) {
+        StopMouseInput();
+        mouseInputOn = false;
     }
     HookStop();
     ReleaseHotkeys(window);
@@ -371,6 +396,8 @@ LRESULT HandleIndicatorMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             return OnCreate(window);
         case WM_TIMER:
             return OnTimer(window);
+        case WM_INPUT:
+            return OnMouseInput(window, wParam, lParam);
         case WM_PAINT:
             return OnPaint(window);
         case WM_DESTROY:

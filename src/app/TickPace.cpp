@@ -1,24 +1,61 @@
 #include "app/TickPace.h"
 
+namespace {
+
+bool SamePoint(ScreenPoint a, ScreenPoint b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+}  // namespace
+
 void TickPace::Wake(std::uint32_t nowMs) {
     asleep_ = false;
     lastActivityMs_ = nowMs;
 }
 
+InputTick TickPace::ForInput(ScreenPoint cursor, bool buttonsMatter, std::uint32_t nowMs) {
+    const bool wasAsleep = asleep_;
+    Wake(nowMs);
+    if (followingByTimer_) {
+        return InputTick::kNone;
+    }
+    // A sleeping tick runs at once, so that its timer runs awake again.
+    if (!wasAsleep && !buttonsMatter && seenCursor_ && SamePoint(cursor, lastCursor_)) {
+        return InputTick::kNone;
+    }
+    if (inputTicked_ &&
+        nowMs - lastInputTickMs_ < static_cast<std::uint32_t>(kInputTickSpacingMs)) {
+        followingByTimer_ = true;
+        return InputTick::kByTimer;
+    }
+    inputTicked_ = true;
+    lastInputTickMs_ = nowMs;
+    return InputTick::kNow;
+}
+
 int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs) {
-    const bool moved = !seenCursor_ || cursor.x != lastCursor_.x || cursor.y != lastCursor_.y;
+    const bool moved = !seenCursor_ || !SamePoint(cursor, lastCursor_);
     seenCursor_ = true;
     lastCursor_ = cursor;
     if (moved) {
         Wake(nowMs);
-    } else if (!asleep_ && nowMs - lastActivityMs_ >= kStillBeforeSleepMs) {
-        asleep_ = true;
+    } else {
+        // At rest: mouse input runs the tick again.
+        followingByTimer_ = false;
+        if (!asleep_ && nowMs - lastActivityMs_ >= kStillBeforeSleepMs) {
+            asleep_ = true;
+        }
     }
+    const bool clockDue = clockChangeInMs >= 0;
     if (!asleep_) {
-        return kFastTickMs;
+        const int period = followingByTimer_ ? kInputTickSpacingMs : kAwakeTickMs;
+        // An awake Clock still shows its change at once.
+        return clockDue && clockChangeInMs + kClockMarginMs < period
+                   ? clockChangeInMs + kClockMarginMs
+                   : period;
     }
     // A change due within the watch's second is waited for, just past it.
-    if (clockChangeInMs >= 0 && clockChangeInMs <= kWatchPeriodMs) {
+    if (clockDue && clockChangeInMs <= kWatchPeriodMs) {
         return clockChangeInMs + kClockMarginMs;
     }
     return kWatchPeriodMs;

@@ -176,41 +176,88 @@ TEST(ShownIndicator, ARunOfTicksKeepsTheScreenCurrent) {
     }
 }
 
-// The timer's period after each event: fast while the pointer moves or just
-// after a wake-up, asleep after the stillness, aimed past the Clock's change.
-TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
-    enum Event { kTick, kWake };
+// The timer's period after each tick, and what each mouse input runs: input
+// runs the tick while awake, a backstop timer beside it, asleep after the
+// stillness, aimed past the Clock's change; input faster than a tick is worth
+// hands the following to a short timer until the pointer rests.
+TEST(TickPace, SleepsWhenStillAndFollowsEachInput) {
+    enum Event { kTick, kWake, kInput, kRangeInput };
+    constexpr int kNone = static_cast<int>(InputTick::kNone);
+    constexpr int kNow = static_cast<int>(InputTick::kNow);
+    constexpr int kByTimer = static_cast<int>(InputTick::kByTimer);
     const struct {
         const char* name;
         Event event;
         std::uint32_t atMs;
         ScreenPoint cursor;
         int clockChangeInMs;
-        int period;  // after a tick
+        int expected;  // the period after a tick, the InputTick after input
         bool asleep;
+        bool byTimer;
     } steps[] = {
-        {"first tick", kTick, 1000, {5, 5}, -1, kFastTickMs, false},
-        {"still, not long", kTick, 1000 + kStillBeforeSleepMs - 1, {5, 5}, -1, kFastTickMs, false},
-        {"still long enough", kTick, 1000 + kStillBeforeSleepMs, {5, 5}, -1, kWatchPeriodMs, true},
-        {"a new second ahead", kTick, 4000, {5, 5}, 400, 400 + kClockMarginMs, true},
-        {"a full second ahead", kTick, 4400, {5, 5}, 1000, 1000 + kClockMarginMs, true},
-        {"a minute ahead", kTick, 5400, {5, 5}, 59000, kWatchPeriodMs, true},
-        {"the watch sees a move", kTick, 6400, {6, 5}, -1, kFastTickMs, false},
-        {"still again", kTick, 6400 + kStillBeforeSleepMs, {6, 5}, -1, kWatchPeriodMs, true},
-        {"mouse input", kWake, 8000, {6, 5}, -1, 0, false},
-        {"tick after it", kTick, 8000 + kStillBeforeSleepMs - 1, {6, 5}, -1, kFastTickMs, false},
-        {"wake across the wrap", kWake, 0xFFFFFFF0u, {6, 5}, -1, 0, false},
-        {"fast across the wrap", kTick, 100, {6, 5}, -1, kFastTickMs, false},
+        {"first tick", kTick, 1000, {5, 5}, -1, kAwakeTickMs, false, false},
+        {"still, not long",
+         kTick,
+         1000 + kStillBeforeSleepMs - 1,
+         {5, 5},
+         -1,
+         kAwakeTickMs,
+         false,
+         false},
+        {"still long enough",
+         kTick,
+         1000 + kStillBeforeSleepMs,
+         {5, 5},
+         -1,
+         kWatchPeriodMs,
+         true,
+         false},
+        {"a new second ahead", kTick, 4000, {5, 5}, 400, 400 + kClockMarginMs, true, false},
+        {"a full second ahead", kTick, 4400, {5, 5}, 1000, 1000 + kClockMarginMs, true, false},
+        {"a minute ahead", kTick, 5400, {5, 5}, 59000, kWatchPeriodMs, true, false},
+        {"the watch sees a move", kTick, 6400, {6, 5}, -1, kAwakeTickMs, false, false},
+        {"awake, the Clock's change is sooner",
+         kTick,
+         6410,
+         {7, 5},
+         5,
+         5 + kClockMarginMs,
+         false,
+         false},
+        {"still again", kTick, 6410 + kStillBeforeSleepMs, {7, 5}, -1, kWatchPeriodMs, true, false},
+        {"asleep, input without a move", kInput, 8000, {7, 5}, -1, kNow, false, false},
+        {"tick after it",
+         kTick,
+         8000 + kStillBeforeSleepMs - 1,
+         {7, 5},
+         -1,
+         kAwakeTickMs,
+         false,
+         false},
+        {"awake, input without a move", kInput, 8600, {7, 5}, -1, kNone, false, false},
+        {"a press in Range", kRangeInput, 8620, {7, 5}, -1, kNow, false, false},
+        {"a move one step later", kInput, 8640, {9, 5}, -1, kNow, false, false},
+        {"a fast mouse", kInput, 8641, {10, 5}, -1, kByTimer, false, true},
+        {"its input while the timer follows", kInput, 8642, {11, 5}, -1, kNone, false, true},
+        {"the timer sees it move", kTick, 8651, {12, 5}, -1, kInputTickSpacingMs, false, true},
+        {"the timer sees it rest", kTick, 8661, {12, 5}, -1, kAwakeTickMs, false, false},
+        {"input runs the tick again", kInput, 8700, {13, 5}, -1, kNow, false, false},
+        {"wake across the wrap", kWake, 0xFFFFFFF0u, {13, 5}, -1, 0, false, false},
+        {"awake across the wrap", kTick, 100, {13, 5}, -1, kAwakeTickMs, false, false},
     };
     TickPace pace;
     for (const auto& s : steps) {
         SCOPED_TRACE(s.name);
         if (s.event == kWake) {
             pace.Wake(s.atMs);
+        } else if (s.event == kTick) {
+            EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs), s.expected);
         } else {
-            EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs), s.period);
+            EXPECT_EQ(static_cast<int>(pace.ForInput(s.cursor, s.event == kRangeInput, s.atMs)),
+                      s.expected);
         }
         EXPECT_EQ(pace.Asleep(), s.asleep);
+        EXPECT_EQ(pace.FollowingByTimer(), s.byTimer);
     }
 }
 

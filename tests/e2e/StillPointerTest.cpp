@@ -213,6 +213,56 @@ TEST(E2eStillPointer, FirstMoveAfterStillnessIsFollowedAtOnce) {
     }
 }
 
+// A window of the test's own whose thread stops answering for a while.
+DWORD WINAPI HungWindowThread(LPVOID ready) {
+    HWND hung = CreateWindowExA(0, "STATIC", "hung", WS_POPUP | WS_VISIBLE, 200, 200, 400, 300,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetEvent(static_cast<HANDLE>(ready));
+    Sleep(4000);
+    DestroyWindow(hung);
+    return 0;
+}
+
+// Mouse input runs the tick: a burst of fast input ends with the indicator at
+// the last position, a window under the pointer that hangs does not stop it,
+// and a move without input (SetCursorPos) is followed while awake too.
+TEST(E2eStillPointer, FollowsBurstsHungWindowsAndMovesWithoutInput) {
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const auto follows = [&](POINT to, DWORD withinMs) {
+        return WaitFor(withinMs, [&] {
+            const RECT rect = session.WindowRect();
+            return rect.left == to.x + 12 && rect.top == to.y + 15;
+        });
+    };
+    POINT to{};
+    for (int step = 1; step <= 200; ++step) {
+        to = InputMoveTo(300 + step, 300 + step / 2);
+    }
+    EXPECT_TRUE(follows(to, kWokenWithinMs)) << "after the burst: " << session.WindowRect();
+
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, HungWindowThread, ready, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    WaitForSingleObject(ready, INFINITE);
+    for (int step = 1; step <= 5; ++step) {
+        SCOPED_TRACE(step);
+        to = InputMoveTo(250 + 40 * step, 250 + 20 * step);
+        EXPECT_TRUE(follows(to, kWokenWithinMs))
+            << "over the hung window: " << session.WindowRect();
+    }
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    CloseHandle(ready);
+
+    InputMoveTo(320, 330);
+    ASSERT_TRUE(PlaceCursor(340, 350));
+    EXPECT_TRUE(follows(POINT{340, 350}, kWokenWithinMs))
+        << "moved without input: " << session.WindowRect();
+}
+
 TEST(E2eStillPointer, CommandWhileAsleepActsAtOnce) {
     ASSERT_TRUE(PlaceCursor(300, 300));
     IndicatorSession session;
