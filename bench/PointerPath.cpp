@@ -17,6 +17,17 @@
 //                                      times the first move until the indicator sits beside the
 //                                      pointer, then each new position after that; prints
 //                                      "first F later median M worst W of N" (-1: never)
+//   pointer-path latency STEPS OX OY   STEPS moves by SendInput, one every 20 ms, each timed
+//                                      from the SendInput call until the indicator sits beside
+//                                      the pointer; prints "steps N median M worst W within20 K"
+//   pointer-path burst SECONDS OX OY   a 1,000 Hz mouse: a SendInput move every millisecond,
+//                                      then times from the last one until the indicator sits
+//                                      beside the pointer; prints "steps N final F" (-1: never)
+//   pointer-path unseen COUNT OX OY    COUNT times each: a SetCursorPos move (no mouse input)
+//                                      just after a followed input move, and one after 1.2 s
+//                                      of stillness, timed until the indicator sits beside the
+//                                      pointer; prints "awake median M worst W asleep median M
+//                                      worst W" (a move not followed within 2 s counts 2000)
 #include <windows.h>
 
 #include <algorithm>
@@ -30,7 +41,7 @@
 
 namespace {
 
-constexpr DWORD kStepMs = 20;  // two ticks of the indicator's timer
+constexpr DWORD kStepMs = 20;  // a pointer moved fifty times a second
 constexpr int kStepPixels = 5;
 // The loop keeps the indicator well inside a 1024 x 768 screen, so placement
 // is the plain offset and the check can compute it.
@@ -84,10 +95,11 @@ int Place(int x, int y) {
     return 1;
 }
 
+HWND Indicator();
+
 int Walk(double seconds, int offsetX, int offsetY) {
-    HWND indicator = FindWindowA("MousePos", "Tavikan");
+    HWND indicator = Indicator();
     if (indicator == nullptr) {
-        std::fprintf(stderr, "pointer-path: no indicator window\n");
         return 1;
     }
     const int steps = static_cast<int>(seconds * 1000 / kStepMs);
@@ -142,6 +154,9 @@ double Worst(const std::vector<double>& values) {
 
 HWND Indicator() {
     HWND indicator = FindWindowA("MousePos", "Tavikan");
+    if (indicator == nullptr) {
+        indicator = FindWindowA("TickFloor", "TickFloor");  // the floor's bare popup
+    }
     if (indicator == nullptr) {
         std::fprintf(stderr, "pointer-path: no indicator window\n");
     }
@@ -245,6 +260,89 @@ int Follow(double seconds, int offsetX, int offsetY) {
     return 0;
 }
 
+// Milliseconds from start until the indicator sits beside to, waiting at most
+// limitMs; limitMs when it never does.
+double TimeUntilBeside(HWND indicator, POINT to, int offsetX, int offsetY, double start,
+                       double limitMs) {
+    while (NowMs() - start < limitMs) {
+        if (Beside(indicator, to, offsetX, offsetY)) {
+            return NowMs() - start;
+        }
+        Sleep(0);
+    }
+    return limitMs;
+}
+
+int Latency(int steps, int offsetX, int offsetY) {
+    HWND indicator = Indicator();
+    if (indicator == nullptr) {
+        return 1;
+    }
+    std::vector<double> latencies;
+    int within = 0;
+    const double start = NowMs();
+    for (int step = 1; step <= steps; ++step) {
+        const POINT to = PointOnLoop(step * kStepPixels);
+        InputMoveTo(to.x, to.y);
+        const double sent = NowMs();
+        const double due = start + step * static_cast<double>(kStepMs);
+        const double took = TimeUntilBeside(indicator, to, offsetX, offsetY, sent, 2000);
+        latencies.push_back(took);
+        within += took <= kStepMs ? 1 : 0;
+        while (NowMs() < due) {
+            Sleep(1);
+        }
+    }
+    std::printf("steps %d median %.1f worst %.1f within20 %d\n", steps, Median(latencies),
+                Worst(latencies), within);
+    return 0;
+}
+
+int Burst(double seconds, int offsetX, int offsetY) {
+    HWND indicator = Indicator();
+    if (indicator == nullptr) {
+        return 1;
+    }
+    const int steps = static_cast<int>(seconds * 1000);
+    POINT to{};
+    const double start = NowMs();
+    for (int step = 1; step <= steps; ++step) {
+        to = PointOnLoop(step);
+        InputMoveTo(to.x, to.y);
+        while (NowMs() - start < step) {
+            Sleep(0);
+        }
+    }
+    const double last = NowMs();
+    const double took = TimeUntilBeside(indicator, to, offsetX, offsetY, last, 2000);
+    std::printf("steps %d final %.1f\n", steps, took < 2000 ? took : -1.0);
+    return 0;
+}
+
+int Unseen(int count, int offsetX, int offsetY) {
+    HWND indicator = Indicator();
+    if (indicator == nullptr) {
+        return 1;
+    }
+    std::vector<double> awake;
+    std::vector<double> asleep;
+    for (int move = 0; move < count; ++move) {
+        POINT to = PointOnLoop(move * 53);
+        InputMoveTo(to.x, to.y);
+        TimeUntilBeside(indicator, to, offsetX, offsetY, NowMs(), 2000);
+        to = PointOnLoop(move * 53 + 20);
+        SetCursorPos(to.x, to.y);
+        awake.push_back(TimeUntilBeside(indicator, to, offsetX, offsetY, NowMs(), 2000));
+        Sleep(1200);
+        to = PointOnLoop(move * 53 + 40);
+        SetCursorPos(to.x, to.y);
+        asleep.push_back(TimeUntilBeside(indicator, to, offsetX, offsetY, NowMs(), 2000));
+    }
+    std::printf("awake median %.1f worst %.1f asleep median %.1f worst %.1f\n", Median(awake),
+                Worst(awake), Median(asleep), Worst(asleep));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -263,8 +361,19 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "follow") == 0) {
         return Follow(std::atof(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
     }
+    if (argc == 5 && std::strcmp(argv[1], "latency") == 0) {
+        return Latency(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "burst") == 0) {
+        return Burst(std::atof(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    }
+    if (argc == 5 && std::strcmp(argv[1], "unseen") == 0) {
+        return Unseen(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    }
     std::fprintf(stderr,
                  "usage: pointer-path place X Y | walk SECONDS OFFSET_X OFFSET_Y | first-moves "
-                 "COUNT OFFSET_X OFFSET_Y | clock SECONDS | follow SECONDS OFFSET_X OFFSET_Y\n");
+                 "COUNT OFFSET_X OFFSET_Y | clock SECONDS | follow SECONDS OFFSET_X OFFSET_Y | "
+                 "latency STEPS OFFSET_X OFFSET_Y | burst SECONDS OFFSET_X OFFSET_Y | unseen "
+                 "COUNT OFFSET_X OFFSET_Y\n");
     return 2;
 }

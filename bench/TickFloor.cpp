@@ -3,6 +3,9 @@
 //   tick-floor SECONDS           a top-most popup whose timer ticks do nothing
 //   tick-floor SECONDS cursor    the same, each tick reading the cursor
 //   tick-floor SECONDS idle      the same popup with no timer at all: an idle window
+//   tick-floor SECONDS rawinput  no timer: on each raw-input message the popup is moved
+//                                beside the cursor (12, 15 below and right) and repainted,
+//                                the least that following a moving pointer can cost
 // Prints "ticks N" when the time is up.
 #include <windows.h>
 
@@ -15,6 +18,18 @@ namespace {
 bool readCursor = false;
 long ticks = 0;
 
+// Beside the cursor, and painted at once, as the indicator does.
+void FollowCursor(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetWindowPos(window, HWND_TOPMOST, cursor.x + 12, cursor.y + 15, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE);
+    HDC dc = GetDC(window);
+    RECT fill{0, 0, 80, 16};
+    FillRect(dc, &fill, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(window, dc);
+}
+
 LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_TIMER) {
         ++ticks;
@@ -24,6 +39,10 @@ LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
         return 0;
     }
+    if (message == WM_INPUT) {
+        ++ticks;
+        FollowCursor(window);
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -32,8 +51,9 @@ LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 int main(int argc, char** argv) {
     const bool idle = argc == 3 && std::strcmp(argv[2], "idle") == 0;
     readCursor = argc == 3 && std::strcmp(argv[2], "cursor") == 0;
-    if (argc < 2 || argc > 3 || (argc == 3 && !idle && !readCursor)) {
-        std::fprintf(stderr, "usage: tick-floor SECONDS [cursor|idle]\n");
+    const bool rawInput = argc == 3 && std::strcmp(argv[2], "rawinput") == 0;
+    if (argc < 2 || argc > 3 || (argc == 3 && !idle && !readCursor && !rawInput)) {
+        std::fprintf(stderr, "usage: tick-floor SECONDS [cursor|idle|rawinput]\n");
         return 2;
     }
     const DWORD lastsMs = static_cast<DWORD>(std::atof(argv[1]) * 1000);
@@ -53,10 +73,14 @@ int main(int argc, char** argv) {
     }
     SetWindowPos(window, HWND_TOPMOST, 300, 250, 80, 16, SWP_SHOWWINDOW);
     SetTimer(window, 1, 1, nullptr);
-    if (idle) {
-        // Nothing wakes the window until the time is up.
+    if (idle || rawInput) {
+        // No timer wakes the window until the time is up.
         KillTimer(window, 1);
         SetTimer(window, 2, lastsMs, nullptr);
+    }
+    if (rawInput) {
+        RAWINPUTDEVICE mouse{0x01, 0x02, RIDEV_INPUTSINK, window};
+        RegisterRawInputDevices(&mouse, 1, sizeof mouse);
     }
 
     const DWORD start = GetTickCount();

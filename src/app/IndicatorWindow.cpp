@@ -261,9 +261,7 @@ void PaceTheTick(HWND window, POINT cursor) {
 // repainting happen only when what the user would see changes. Hidden by the
 // user, the line stays current for the copy command and the screen is left
 // alone; the tick sleeps all the same while nothing changes.
-LRESULT OnTimer(HWND window) {
-    POINT cursor{};
-    GetCursorPos(&cursor);
+void Tick(HWND window, POINT cursor) {
     const MonitorArea monitor = CursorMonitor(cursor);
     DrawAtDpi(monitor.dpi);
     TickSources sources;
@@ -273,6 +271,19 @@ LRESULT OnTimer(HWND window) {
         ShowOnScreen(window, cursor, monitor);
     }
     PaceTheTick(window, cursor);
+}
+
+void TickNow(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    Tick(window, cursor);
+}
+
+// The backstop has nothing to add just after mouse input has run the tick.
+LRESULT OnTimer(HWND window) {
+    if (!tickPace.BackstopCanRest(GetTickCount())) {
+        TickNow(window);
+    }
     return 0;
 }
 
@@ -288,7 +299,7 @@ void WakeTick(HWND window, bool tickNow) {
         RunTimer(window, kAwakeTickMs);
     }
     if (wasAsleep || tickNow) {
-        OnTimer(window);
+        TickNow(window);
     }
 }
 
@@ -328,7 +339,7 @@ LRESULT OnMouseInput(HWND window, WPARAM wParam, LPARAM lParam) {
             tickPace.ForInput(ScreenPoint{cursor.x, cursor.y},
                               indicatorState.displayMode == kDisplayRange, GetTickCount());
         if (tick == InputTick::kNow) {
-            OnTimer(window);
+            Tick(window, cursor);
         } else if (tick == InputTick::kByTimer) {
             RunTimer(window, kInputTickSpacingMs);
         }

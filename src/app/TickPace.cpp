@@ -33,6 +33,11 @@ InputTick TickPace::ForInput(ScreenPoint cursor, bool buttonsMatter, std::uint32
     return InputTick::kNow;
 }
 
+bool TickPace::BackstopCanRest(std::uint32_t nowMs) const {
+    return !asleep_ && !followingByTimer_ && !aimedAtClock_ && inputTicked_ &&
+           nowMs - lastInputTickMs_ < static_cast<std::uint32_t>(kAwakeTickMs);
+}
+
 int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs) {
     const bool moved = !seenCursor_ || !SamePoint(cursor, lastCursor_);
     seenCursor_ = true;
@@ -50,10 +55,10 @@ int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChange
     if (!asleep_) {
         const int period = followingByTimer_ ? kInputTickSpacingMs : kAwakeTickMs;
         // An awake Clock still shows its change at once.
-        return clockDue && clockChangeInMs + kClockMarginMs < period
-                   ? clockChangeInMs + kClockMarginMs
-                   : period;
+        aimedAtClock_ = clockDue && clockChangeInMs + kClockMarginMs <= period;
+        return aimedAtClock_ ? clockChangeInMs + kClockMarginMs : period;
     }
+    aimedAtClock_ = false;
     // A change due within the watch's second is waited for, just past it.
     if (clockDue && clockChangeInMs <= kWatchPeriodMs) {
         return clockChangeInMs + kClockMarginMs;

@@ -46,6 +46,9 @@ class TickPace {
     int AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs);
 
     bool Asleep() const { return asleep_; }
+    // A backstop timer tick has nothing to add: mouse input ran the tick less
+    // than a backstop's period ago, and the timer is not aimed at the Clock.
+    bool BackstopCanRest(std::uint32_t nowMs) const;
     // While the timer follows a fast mouse, its input need not be delivered.
     bool FollowingByTimer() const { return followingByTimer_; }
 
@@ -54,6 +57,7 @@ class TickPace {
     bool followingByTimer_ = false;
     bool seenCursor_ = false;
     bool inputTicked_ = false;
+    bool aimedAtClock_ = false;
     ScreenPoint lastCursor_{0, 0};
     std::uint32_t lastActivityMs_ = 0;
     std::uint32_t lastInputTickMs_ = 0;

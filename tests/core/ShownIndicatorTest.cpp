@@ -181,7 +181,7 @@ TEST(ShownIndicator, ARunOfTicksKeepsTheScreenCurrent) {
 // stillness, aimed past the Clock's change; input faster than a tick is worth
 // hands the following to a short timer until the pointer rests.
 TEST(TickPace, SleepsWhenStillAndFollowsEachInput) {
-    enum Event { kTick, kWake, kInput, kRangeInput };
+    enum Event { kTick, kWake, kInput, kRangeInput, kBackstop };
     constexpr int kNone = static_cast<int>(InputTick::kNone);
     constexpr int kNow = static_cast<int>(InputTick::kNow);
     constexpr int kByTimer = static_cast<int>(InputTick::kByTimer);
@@ -191,7 +191,8 @@ TEST(TickPace, SleepsWhenStillAndFollowsEachInput) {
         std::uint32_t atMs;
         ScreenPoint cursor;
         int clockChangeInMs;
-        int expected;  // the period after a tick, the InputTick after input
+        int expected;  // the period after a tick, the InputTick after input, whether a backstop
+                       // rests
         bool asleep;
         bool byTimer;
     } steps[] = {
@@ -237,10 +238,22 @@ TEST(TickPace, SleepsWhenStillAndFollowsEachInput) {
         {"awake, input without a move", kInput, 8600, {7, 5}, -1, kNone, false, false},
         {"a press in Range", kRangeInput, 8620, {7, 5}, -1, kNow, false, false},
         {"a move one step later", kInput, 8640, {9, 5}, -1, kNow, false, false},
-        {"a fast mouse", kInput, 8641, {10, 5}, -1, kByTimer, false, true},
-        {"its input while the timer follows", kInput, 8642, {11, 5}, -1, kNone, false, true},
-        {"the timer sees it move", kTick, 8651, {12, 5}, -1, kInputTickSpacingMs, false, true},
-        {"the timer sees it rest", kTick, 8661, {12, 5}, -1, kAwakeTickMs, false, false},
+        {"the backstop just after it", kBackstop, 8655, {9, 5}, -1, 1, false, false},
+        {"the backstop a period later",
+         kBackstop,
+         8640 + kAwakeTickMs,
+         {9, 5},
+         -1,
+         0,
+         false,
+         false},
+        {"aimed at the Clock", kTick, 8642, {9, 5}, 3, 3 + kClockMarginMs, false, false},
+        {"the backstop at the Clock's change", kBackstop, 8646, {9, 5}, -1, 0, false, false},
+        {"not aimed any more", kTick, 8647, {9, 5}, -1, kAwakeTickMs, false, false},
+        {"a fast mouse", kInput, 8648, {10, 5}, -1, kByTimer, false, true},
+        {"its input while the timer follows", kInput, 8649, {11, 5}, -1, kNone, false, true},
+        {"the timer sees it move", kTick, 8658, {12, 5}, -1, kInputTickSpacingMs, false, true},
+        {"the timer sees it rest", kTick, 8668, {12, 5}, -1, kAwakeTickMs, false, false},
         {"input runs the tick again", kInput, 8700, {13, 5}, -1, kNow, false, false},
         {"wake across the wrap", kWake, 0xFFFFFFF0u, {13, 5}, -1, 0, false, false},
         {"awake across the wrap", kTick, 100, {13, 5}, -1, kAwakeTickMs, false, false},
@@ -250,6 +263,8 @@ TEST(TickPace, SleepsWhenStillAndFollowsEachInput) {
         SCOPED_TRACE(s.name);
         if (s.event == kWake) {
             pace.Wake(s.atMs);
+        } else if (s.event == kBackstop) {
+            EXPECT_EQ(pace.BackstopCanRest(s.atMs), s.expected != 0);
         } else if (s.event == kTick) {
             EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs), s.expected);
         } else {
