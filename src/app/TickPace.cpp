@@ -5,7 +5,8 @@ void TickPace::Wake(std::uint32_t nowMs) {
     lastActivityMs_ = nowMs;
 }
 
-int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs) {
+int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs,
+                        int watchPeriodMs) {
     const bool moved = !seenCursor_ || cursor.x != lastCursor_.x || cursor.y != lastCursor_.y;
     seenCursor_ = true;
     lastCursor_ = cursor;
@@ -17,9 +18,9 @@ int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChange
     if (!asleep_) {
         return kFastTickMs;
     }
-    // A change due within the watch's second is waited for, just past it.
-    if (clockChangeInMs >= 0 && clockChangeInMs <= kWatchPeriodMs) {
+    // A change due within the watch's period is waited for, just past it.
+    if (clockChangeInMs >= 0 && clockChangeInMs <= watchPeriodMs) {
         return clockChangeInMs + kClockMarginMs;
     }
-    return kWatchPeriodMs;
+    return watchPeriodMs;
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 
+#include "app/ColourSwatch.h"
 #include "app/ShownIndicator.h"
 #include "app/TickPace.h"
 
@@ -73,6 +74,11 @@ TEST(ShownIndicator, RedoesOnlyTheWorkWhoseResultShows) {
          false, false, false, true},
         {"transparency", [](IndicatorFace& f) { f.alphaCommand = 40046; }, KeepBounds, KeepWindow,
          false, false, false, true},
+        // One hsl() line stands for several colours: the swatch alone shows which.
+        {"swatch colour", [](IndicatorFace& f) { f.swatch = 0x1E90FF; }, KeepBounds, KeepWindow,
+         false, false, false, true},
+        {"swatch gone", [](IndicatorFace& f) { f.swatch = kNoSwatch; }, KeepBounds, KeepWindow,
+         false, true, false, true},
         {"pointer moved", Keep, [](IndicatorBounds& b) { b.x += 1; }, KeepWindow, false, false,
          true, false},
         {"pointer moved down", Keep, [](IndicatorBounds& b) { b.y -= 7; }, KeepWindow, false, false,
@@ -188,6 +194,7 @@ TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
         int clockChangeInMs;
         int period;  // after a tick
         bool asleep;
+        int watchMs = kWatchPeriodMs;
     } steps[] = {
         {"first tick", kTick, 1000, {5, 5}, -1, kFastTickMs, false},
         {"still, not long", kTick, 1000 + kStillBeforeSleepMs - 1, {5, 5}, -1, kFastTickMs, false},
@@ -201,6 +208,15 @@ TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
         {"tick after it", kTick, 8000 + kStillBeforeSleepMs - 1, {6, 5}, -1, kFastTickMs, false},
         {"wake across the wrap", kWake, 0xFFFFFFF0u, {6, 5}, -1, 0, false},
         {"fast across the wrap", kTick, 100, {6, 5}, -1, kFastTickMs, false},
+        {"colour, still", kTick, 600, {6, 5}, -1, kColourWatchPeriodMs, true, kColourWatchPeriodMs},
+        {"colour, a second ahead",
+         kTick,
+         1000,
+         {6, 5},
+         600,
+         kColourWatchPeriodMs,
+         true,
+         kColourWatchPeriodMs},
     };
     TickPace pace;
     for (const auto& s : steps) {
@@ -208,7 +224,7 @@ TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
         if (s.event == kWake) {
             pace.Wake(s.atMs);
         } else {
-            EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs), s.period);
+            EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs, s.watchMs), s.period);
         }
         EXPECT_EQ(pace.Asleep(), s.asleep);
     }
