@@ -4,7 +4,6 @@
 #include <cstring>
 #include <ostream>
 #include <string>
-#include <utility>
 
 #include "app/IndicatorText.h"
 #include "text/CodePage.h"
@@ -201,12 +200,6 @@ TEST(IndicatorTextTest, ColourShowsThePixelInItsNotation) {
         EXPECT_EQ(line.str(), c.expected);
         EXPECT_TRUE(line.GuardIntact());
         EXPECT_EQ(sources.colourReads + sources.clockReads + sources.dragReads, 1);
-    }
-    // The stored notation: exactly a digit from 0 to 3, anything else the first.
-    const std::pair<const char*, int> stored[] = {{"3", 3},  {"1", 1},    {"4", 0}, {"-1", 0},
-                                                  {"03", 0}, {"2abc", 0}, {"", 0},  {nullptr, 0}};
-    for (const auto& s : stored) {
-        EXPECT_EQ(ParseColourNotation(s.first), s.second) << (s.first ? s.first : "null");
     }
 }
 

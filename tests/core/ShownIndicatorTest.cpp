@@ -194,7 +194,6 @@ TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
         int clockChangeInMs;
         int period;  // after a tick
         bool asleep;
-        int watchMs = kWatchPeriodMs;
     } steps[] = {
         {"first tick", kTick, 1000, {5, 5}, -1, kFastTickMs, false},
         {"still, not long", kTick, 1000 + kStillBeforeSleepMs - 1, {5, 5}, -1, kFastTickMs, false},
@@ -208,15 +207,6 @@ TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
         {"tick after it", kTick, 8000 + kStillBeforeSleepMs - 1, {6, 5}, -1, kFastTickMs, false},
         {"wake across the wrap", kWake, 0xFFFFFFF0u, {6, 5}, -1, 0, false},
         {"fast across the wrap", kTick, 100, {6, 5}, -1, kFastTickMs, false},
-        {"colour, still", kTick, 600, {6, 5}, -1, kColourWatchPeriodMs, true, kColourWatchPeriodMs},
-        {"colour, a second ahead",
-         kTick,
-         1000,
-         {6, 5},
-         600,
-         kColourWatchPeriodMs,
-         true,
-         kColourWatchPeriodMs},
     };
     TickPace pace;
     for (const auto& s : steps) {
@@ -224,7 +214,7 @@ TEST(TickPace, SleepsWhenStillAndWakesOnChange) {
         if (s.event == kWake) {
             pace.Wake(s.atMs);
         } else {
-            EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs, s.watchMs), s.period);
+            EXPECT_EQ(pace.AfterTick(s.cursor, s.atMs, s.clockChangeInMs), s.period);
         }
         EXPECT_EQ(pace.Asleep(), s.asleep);
     }

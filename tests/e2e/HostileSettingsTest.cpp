@@ -59,9 +59,9 @@ int ReadAndWriteBack(const std::string& path, const char* key, int fallback) {
 // Every key of the section with the value that valueFor gives it.
 std::string EveryKey(const std::function<std::string(const std::string& key)>& valueFor) {
     std::string text = "[MAIN]\r\n";
-    for (const char* key : {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y",
-                            "DATE_FORMAT", "MODE", "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY",
-                            "HOTKEY_HIDE", "HOTKEY_MODE", "COLOR_FORMAT"}) {
+    for (const char* key :
+         {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y", "DATE_FORMAT", "MODE",
+          "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY", "HOTKEY_HIDE", "HOTKEY_MODE"}) {
         text += std::string(key) + "=" + valueFor(key) + "\r\n";
     }
     return text;
