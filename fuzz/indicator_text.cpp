@@ -1,7 +1,7 @@
-// BuildIndicatorText with any mode, cursor, clock text and drag points, and
-// MeasureIndicator with any sizes: the line always ends within its 80 bytes,
-// reads back as the numbers it shows, asks only the source of its mode, and a
-// mode outside the three leaves the line alone.
+// BuildIndicatorText with any mode, cursor, clock text, drag points and colour
+// reading, and MeasureIndicator with any sizes: the line always ends within
+// its 80 bytes, reads back as the numbers it shows, asks only the source of
+// its mode, and a mode outside the four leaves the line alone.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cinttypes>
@@ -23,6 +23,8 @@ class FuzzedSources : public IndicatorTextSources {
     DragPoints drag{};
     int clockReads = 0;
     int dragReads = 0;
+    ColourReading colour{};
+    int colourReads = 0;
 
     const char* ClockText() override {
         ++clockReads;
@@ -32,7 +34,41 @@ class FuzzedSources : public IndicatorTextSources {
         ++dragReads;
         return drag;
     }
+    ColourReading CursorColour() override {
+        ++colourReads;
+        return colour;
+    }
 };
+
+// The colour line reads back as the colour in its notation (hsl() within its ranges).
+void CheckColour(const ColourReading& colour, const char* text) {
+    if (!colour.read) {
+        FUZZ_CHECK(text[0] == '\0');
+        return;
+    }
+    unsigned r = 0, g = 0, b = 0;
+    char rest = 0;
+    const unsigned rgb = colour.rgb & 0xFFFFFFu;
+    switch (colour.notation) {
+        case 1:
+            FUZZ_CHECK(std::sscanf(text, "R:%u G:%u B:%u%c", &r, &g, &b, &rest) == 3);
+            break;
+        case 2:
+            FUZZ_CHECK(std::sscanf(text, "rgb(%u, %u, %u)%c", &r, &g, &b, &rest) == 3);
+            break;
+        case 3:
+            FUZZ_CHECK(std::sscanf(text, "hsl(%u, %u%%, %u%%)%c", &r, &g, &b, &rest) == 3);
+            FUZZ_CHECK(r < 360 && g <= 100 && b <= 100);
+            FUZZ_CHECK(((rgb >> 16) == (rgb & 0xFF) && (rgb >> 8 & 0xFF) == (rgb & 0xFF)) ==
+                       (g == 0));  // no saturation: a grey, and only a grey
+            return;
+        default:
+            FUZZ_CHECK(std::strlen(text) == 7 && std::sscanf(text, "#%6X%c", &r, &rest) == 1);
+            FUZZ_CHECK(r == rgb && std::strpbrk(text, "abcdef") == nullptr);  // upper case
+            return;
+    }
+    FUZZ_CHECK((r << 16 | g << 8 | b) == rgb);
+}
 
 ScreenPoint AnyPoint(FuzzedDataProvider& input) {
     const int x = input.ConsumeIntegral<int>();
@@ -48,7 +84,7 @@ std::int64_t Held(std::int64_t value) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const int mode =
-        input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 2) : input.ConsumeIntegral<int>();
+        input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 3) : input.ConsumeIntegral<int>();
     const ScreenPoint cursor = AnyPoint(input);
     FuzzedSources sources;
     sources.drag.start = AnyPoint(input);
@@ -58,6 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>()};
     const int textWidth = input.ConsumeIntegral<int>();
     const int textHeight = input.ConsumeIntegral<int>();
+    sources.colour = ColourReading{
+        input.ConsumeBool(), input.ConsumeIntegral<std::uint32_t>(),
+        input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 3) : input.ConsumeIntegral<int>()};
     sources.clock = input.ConsumeRemainingBytesAsString().c_str();
 
     char text[kIndicatorTextSize];
@@ -69,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_CHECK(sources.clockReads == (mode == 1 ? 1 : 0));
     FUZZ_CHECK(sources.dragReads == (mode == 2 ? 1 : 0));
+    FUZZ_CHECK(sources.colourReads == (mode == 3 ? 1 : 0));
     if (mode == 0) {
         int x = 0, y = 0;
         char rest = 0;
@@ -94,6 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const long long wantWidth = to ? static_cast<long long>(to->x) - d.start.x : 0;
         const long long wantHeight = to ? static_cast<long long>(to->y) - d.start.y : 0;
         FUZZ_CHECK(width == wantWidth && height == wantHeight);
+    } else if (mode == 3) {
+        CheckColour(sources.colour, text);
     } else {
         FUZZ_CHECK(before == text);
     }

@@ -6,15 +6,18 @@ using DisplayMode = int;
 constexpr DisplayMode kDisplayCoordinates = 0;
 constexpr DisplayMode kDisplayClock = 1;
 constexpr DisplayMode kDisplayRange = 2;
+constexpr DisplayMode kDisplayColour = 3;
 
 // The mode that the "next display mode" key switches to: Coordinates, Clock,
-// Range and round again. A mode outside the list goes to Coordinates.
+// Range, Colour and round again. A mode outside the list goes to Coordinates.
 constexpr DisplayMode NextDisplayMode(DisplayMode mode) {
     switch (mode) {
         case kDisplayCoordinates:
             return kDisplayClock;
         case kDisplayClock:
             return kDisplayRange;
+        case kDisplayRange:
+            return kDisplayColour;
         default:
             return kDisplayCoordinates;
     }

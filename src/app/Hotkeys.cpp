@@ -14,6 +14,8 @@ WPARAM ModeCommand(DisplayMode mode) {
             return IDM_CLOCK;
         case kDisplayRange:
             return IDM_RANGE;
+        case kDisplayColour:
+            return IDM_COLOR;
         default:
             return IDM_COORDINATES;
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/ColourSwatch.h"
 #include "app/DisplayLayout.h"
 #include "app/DisplayMode.h"
 #include "app/IndicatorText.h"
@@ -41,7 +42,10 @@ struct IndicatorState {
     int offsetY = 0;  // from the cursor to the indicator's top edge, as stored (96 DPI)
     DisplayMode displayMode = kDisplayClock;
     ViewMode viewMode = kViewCorrected;
-    int alphaCommand = 0;  // the transparency command in force, 40036 to 40046
+    int alphaCommand = 0;    // the transparency command in force, 40036 to 40046
+    int colourNotation = 0;  // Colour mode's notation (text/ColourNotation.h)
+    // The colour that Colour mode's swatch shows, read on the last tick.
+    std::uint32_t swatch = kNoSwatch;
     char text[kIndicatorTextSize] = {};
     RECT textRect = {};       // the window size measured on the last tick, from 0, 0
     bool dialogOpen = false;  // a dialog or chooser is up: the tick neither moves nor shows

@@ -5,12 +5,14 @@
 #include <cstdio>
 
 #include "text/CodePage.h"
+#include "text/ColourNotation.h"
 
 namespace {
 
 constexpr int kCoordinatesMode = 0;
 constexpr int kClockMode = 1;
 constexpr int kRangeMode = 2;
+constexpr int kColourMode = 3;
 
 void WriteCoordinates(ScreenPoint cursor, char* text) {
     std::snprintf(text, kIndicatorTextSize, "x:%d y:%d", cursor.x, cursor.y);
@@ -44,6 +46,15 @@ void WriteRange(IndicatorTextSources& sources, char* text) {
     std::snprintf(text, kIndicatorTextSize, "size x:%" PRId64 " y:%" PRId64, width, height);
 }
 
+// An unreadable screen shows nothing rather than a wrong colour.
+void WriteColour(IndicatorTextSources& sources, char* text) {
+    const ColourReading colour = sources.CursorColour();
+    text[0] = '\0';
+    if (colour.read) {
+        FormatColour(colour.notation, colour.rgb, text, kIndicatorTextSize);
+    }
+}
+
 }  // namespace
 
 ScreenPoint UnpackDragPoint(std::int64_t packed) {
@@ -69,6 +80,9 @@ void BuildIndicatorText(int displayMode, ScreenPoint cursor, IndicatorTextSource
             break;
         case kRangeMode:
             WriteRange(sources, text);
+            break;
+        case kColourMode:
+            WriteColour(sources, text);
             break;
         default:
             break;  // a mode from a hand-edited file: keep the last line

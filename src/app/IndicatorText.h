@@ -24,18 +24,29 @@ struct DragPoints {
     ScreenPoint current;
 };
 
+// The colour of the screen pixel under the cursor, and the notation it is
+// written in (text/ColourNotation.h).
+struct ColourReading {
+    bool read;  // false when the screen could not be read
+    std::uint32_t rgb;
+    int notation;
+};
+
 // What the text may be built from. Only the source of the current mode is asked,
-// so the clock is read only in Clock mode and the hook only in Range mode.
+// so the clock is read only in Clock mode, the hook only in Range mode and the
+// screen only in Colour mode.
 class IndicatorTextSources {
   public:
     virtual ~IndicatorTextSources() = default;
     virtual const char* ClockText() = 0;  // the expansion of the Clock format for now
     virtual DragPoints DragState() = 0;   // start, end and current, read in that order
+    virtual ColourReading CursorColour() = 0;
 };
 
 // Rebuilds text (kIndicatorTextSize bytes) for the display mode: 0 Coordinates,
-// 1 Clock, 2 Range; any other mode leaves text as it is. Range sizes are
-// differences taken in 64 bits, so hostile points print their true size.
+// 1 Clock, 2 Range, 3 Colour (empty when the screen could not be read); any
+// other mode leaves text as it is. Range sizes are differences taken in 64
+// bits, so hostile points print their true size.
 void BuildIndicatorText(int displayMode, ScreenPoint cursor, IndicatorTextSources& sources,
                         char* text);
 

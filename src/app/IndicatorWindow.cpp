@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "app/ColourSwatch.h"
+#include "app/CursorColourWin32.h"
 #include "app/DisplayLayoutWin32.h"
 #include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
@@ -20,10 +22,11 @@
 
 namespace {
 
-// What the tick builds its text from: the Clock format's expansion and the
-// mouse hook's drag points.
+// What the tick builds its text from: the Clock format's expansion, the
+// mouse hook's drag points and the colour under the cursor, which the swatch shows.
 class TickSources final : public IndicatorTextSources {
   public:
+    explicit TickSources(POINT cursor) : cursor_(cursor) {}
     const char* ClockText() override { return clockFormatter.FormatNow(); }
     DragPoints DragState() override {
         DragPoints drag{};
@@ -32,6 +35,15 @@ class TickSources final : public IndicatorTextSources {
         drag.current = UnpackDragPoint(GetDragCurrent(0));
         return drag;
     }
+    ColourReading CursorColour() override {
+        const ColourReading colour = ReadCursorColour(cursor_);
+        swatch = colour.read ? colour.rgb : kNoSwatch;
+        return colour;
+    }
+    std::uint32_t swatch = kNoSwatch;
+
+  private:
+    POINT cursor_;
 };
 
 static_assert(sizeof(LOGFONTA) == kFontDescriptionSize, "a font is described by its LOGFONTA");
@@ -50,6 +62,7 @@ bool mouseInputOn = false;
 // own DC would ask the window system for its visible region, and a new DC
 // each time is made and set up anew.
 HDC measuringDc = nullptr;
+int lineHeight = 0;  // of the text last measured: the swatch is as tall
 
 void AddTrayIcon(HWND window) {
     NOTIFYICONDATAA& icon = indicatorState.trayIcon;
@@ -149,7 +162,9 @@ IndicatorSize MeasureText() {
     HGDIOBJ previous = SelectObject(measuringDc, indicatorState.font);
     DrawTextA(measuringDc, indicatorState.text, -1, &extent, DT_CALCRECT);
     SelectObject(measuringDc, previous);
-    return MeasureIndicator(extent.right, extent.bottom, IndicatorFrame());
+    lineHeight = extent.bottom;
+    return MeasureIndicator(extent.right + SwatchRoom(indicatorState.swatch, lineHeight),
+                            extent.bottom, IndicatorFrame());
 }
 
 // The font is read back through its handle, so a font made anew under a
@@ -167,6 +182,7 @@ IndicatorFace CurrentFace(HWND window) {
     face.style = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE)) & ~WS_VISIBLE;
     face.extendedStyle = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
     face.alphaCommand = indicatorState.alphaCommand;
+    face.swatch = indicatorState.swatch;
     return face;
 }
 
@@ -198,8 +214,9 @@ void PaintIndicator(HDC dc) {
 
     SetTextColor(dc, indicatorState.textColor);
     SetBkColor(dc, indicatorState.backColor);
+    PaintSwatch(dc, lineHeight);
     HGDIOBJ previous = SelectObject(dc, indicatorState.font);
-    RECT line{2, 0, width, height};
+    RECT line{kTextMargin + SwatchRoom(indicatorState.swatch, lineHeight), 0, width, height};
     DrawTextA(dc, indicatorState.text, -1, &line, 0);
     SelectObject(dc, previous);
 }
@@ -249,8 +266,9 @@ void PaceTheTick(HWND window, POINT cursor) {
                                        LastLocalClockReading().wSecond,
                                        LastLocalClockReading().wMilliseconds)
             : -1;
-    const int periodMs =
-        tickPace.AfterTick(ScreenPoint{cursor.x, cursor.y}, GetTickCount(), clockChangeInMs);
+    const int periodMs = tickPace.AfterTick(
+        ScreenPoint{cursor.x, cursor.y}, GetTickCount(), clockChangeInMs,
+        indicatorState.displayMode == kDisplayColour ? kColourWatchPeriodMs : kWatchPeriodMs);
     if (periodMs != timerPeriodMs || (tickPace.Asleep() && clockChangeInMs >= 0) ||
         mouseInputOn == tickPace.FollowingByTimer()) {
         RunTimer(window, periodMs);
@@ -264,9 +282,10 @@ void PaceTheTick(HWND window, POINT cursor) {
 void Tick(HWND window, POINT cursor) {
     const MonitorArea monitor = CursorMonitor(cursor);
     DrawAtDpi(monitor.dpi);
-    TickSources sources;
+    TickSources sources(cursor);
     BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
                        indicatorState.text);
+    indicatorState.swatch = sources.swatch;
     if (!indicatorState.hidden) {
         ShowOnScreen(window, cursor, monitor);
     }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "app/ColourSwatch.h"
+
 namespace {
 
 bool SameFont(const IndicatorFace& a, const IndicatorFace& b) {
@@ -16,7 +18,11 @@ bool SameText(const IndicatorFace& a, const IndicatorFace& b) {
 bool SameFace(const IndicatorFace& a, const IndicatorFace& b) {
     return SameText(a, b) && SameFont(a, b) && a.textColor == b.textColor &&
            a.backColor == b.backColor && a.style == b.style && a.extendedStyle == b.extendedStyle &&
-           a.alphaCommand == b.alphaCommand;
+           a.alphaCommand == b.alphaCommand && a.swatch == b.swatch;
+}
+
+bool SameSwatchRoom(const IndicatorFace& a, const IndicatorFace& b) {
+    return (a.swatch == kNoSwatch) == (b.swatch == kNoSwatch);
 }
 
 bool SameSize(IndicatorSize a, IndicatorSize b) {
@@ -34,7 +40,8 @@ bool operator!=(const IndicatorBounds& a, const IndicatorBounds& b) {
 }
 
 bool ShownIndicator::NeedsMeasure(const IndicatorFace& face) const {
-    return !measured || !SameText(face, measuredFace) || !SameFont(face, measuredFace);
+    return !measured || !SameText(face, measuredFace) || !SameFont(face, measuredFace) ||
+           !SameSwatchRoom(face, measuredFace);
 }
 
 void ShownIndicator::RecordMeasure(const IndicatorFace& face, IndicatorSize size) {

@@ -24,6 +24,7 @@ struct IndicatorFace {
     std::uint32_t style;          // the border moves the client area within the window
     std::uint32_t extendedStyle;  // layered or not
     int alphaCommand;
+    std::uint32_t swatch;  // Colour mode's swatch colour, kNoSwatch (app/ColourSwatch.h) for none
 };
 
 struct IndicatorBounds {
@@ -53,7 +54,7 @@ class ShownIndicator {
     // Forgets everything: the next tick measures, places and repaints.
     void Reset() { *this = ShownIndicator{}; }
 
-    // The size depends on the text and the font alone.
+    // The size depends on the text, the font and whether a swatch shows.
     bool NeedsMeasure(const IndicatorFace& face) const;
     void RecordMeasure(const IndicatorFace& face, IndicatorSize size);
     IndicatorSize MeasuredSize() const { return measuredSize; }

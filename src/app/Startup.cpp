@@ -4,6 +4,7 @@
 #include "app/IndicatorWindow.h"
 #include "res/resource.h"
 #include "settings/Appearance.h"
+#include "text/ColourNotation.h"
 #include "text/MouseHook.h"
 
 namespace {
@@ -43,6 +44,9 @@ void ApplyStoredModes(HWND window) {
         HookStart();
     }
     SetViewMode(indicatorSettings.ReadInt(kSettingsSection, kViewModeKey, kDefaultViewMode));
+    SetColourNotation(
+        ParseColourNotation(indicatorSettings.ReadString(kSettingsSection, kColorFormatKey, "")),
+        false);
 }
 
 void RunMessageLoop() {

@@ -38,7 +38,8 @@ bool TickPace::BackstopCanRest(std::uint32_t nowMs) const {
            nowMs - lastInputTickMs_ < static_cast<std::uint32_t>(kAwakeTickMs);
 }
 
-int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs) {
+int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs,
+                        int watchPeriodMs) {
     const bool moved = !seenCursor_ || !SamePoint(cursor, lastCursor_);
     seenCursor_ = true;
     lastCursor_ = cursor;
@@ -59,9 +60,9 @@ int TickPace::AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChange
         return aimedAtClock_ ? clockChangeInMs + kClockMarginMs : period;
     }
     aimedAtClock_ = false;
-    // A change due within the watch's second is waited for, just past it.
-    if (clockDue && clockChangeInMs <= kWatchPeriodMs) {
+    // A change due within the watch's period is waited for, just past it.
+    if (clockDue && clockChangeInMs <= watchPeriodMs) {
         return clockChangeInMs + kClockMarginMs;
     }
-    return kWatchPeriodMs;
+    return watchPeriodMs;
 }

@@ -22,6 +22,8 @@ constexpr int kAwakeTickMs = 16;
 constexpr int kInputTickSpacingMs = 10;
 constexpr std::uint32_t kStillBeforeSleepMs = 500;
 constexpr int kWatchPeriodMs = 1000;
+// Colour mode watches more often: what lies under a still pointer can change.
+constexpr int kColourWatchPeriodMs = 400;
 // The timer aims just past the Clock's change, never just before it.
 constexpr int kClockMarginMs = 2;
 
@@ -41,9 +43,10 @@ class TickPace {
     InputTick ForInput(ScreenPoint cursor, bool buttonsMatter, std::uint32_t nowMs);
 
     // After each tick, with the cursor it read and the milliseconds until the
-    // Clock text is next due to change (negative when no clock shows). Gives
-    // the timer's period from now on.
-    int AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs);
+    // Clock text is next due to change (negative when no clock shows), and the
+    // sleeping tick's watch period. Gives the timer's period from now on.
+    int AfterTick(ScreenPoint cursor, std::uint32_t nowMs, int clockChangeInMs,
+                  int watchPeriodMs = kWatchPeriodMs);
 
     bool Asleep() const { return asleep_; }
     // A backstop timer tick has nothing to add: mouse input ran the tick less

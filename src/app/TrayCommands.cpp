@@ -187,6 +187,10 @@ LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         SetTransparency(window, static_cast<int>(command));
         return 0;
     }
+    if (command >= IDM_COLOR_HEX && command <= IDM_COLOR_CSS_HSL) {
+        SetColourNotation(static_cast<int>(command - IDM_COLOR_HEX), true);
+        return 0;
+    }
     switch (command) {
         case IDM_VIEW_CORRECTED:
             SetViewMode(kViewCorrected);
@@ -217,6 +221,10 @@ LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDM_RANGE:
             SetDisplayMode(kDisplayRange);
             HookStart();
+            break;
+        case IDM_COLOR:
+            HookStop();
+            SetDisplayMode(kDisplayColour);
             break;
         case IDM_CLOSE:
             SendMessageA(window, WM_DESTROY, 0, 0);

@@ -41,6 +41,11 @@
 #define IDM_COPY 40047
 #define IDM_HIDE 40048
 #define IDM_HOTKEYS 40049
+#define IDM_COLOR 40050
+#define IDM_COLOR_HEX 40051  // the colour notations, in the order of COLOR_FORMAT
+#define IDM_COLOR_DECIMAL 40052
+#define IDM_COLOR_CSS_RGB 40053
+#define IDM_COLOR_CSS_HSL 40054
 
 // Display-settings dialog controls
 #define IDC_SETTINGS_CANCEL 1001

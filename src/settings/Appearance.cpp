@@ -15,8 +15,10 @@ namespace {
 // lfHeight as stored: character heights above 171 pixels at 96 DPI are capped.
 constexpr LONG kTallestCharacter = -171;
 
-constexpr UINT kDisplayModeItems[] = {IDM_COORDINATES, IDM_CLOCK, IDM_RANGE};
+constexpr UINT kDisplayModeItems[] = {IDM_COORDINATES, IDM_CLOCK, IDM_RANGE, IDM_COLOR};
 constexpr UINT kViewModeItems[] = {IDM_VIEW_CORRECTED, IDM_VIEW_ABSOLUTE};
+constexpr UINT kColourNotationItems[] = {IDM_COLOR_HEX, IDM_COLOR_DECIMAL, IDM_COLOR_CSS_RGB,
+                                         IDM_COLOR_CSS_HSL};
 
 // The user's custom colours last for the run; they are never stored.
 COLORREF customColors[16] = {};
@@ -106,4 +108,12 @@ void SetViewMode(int mode) {
     indicatorState.viewMode = mode;
     indicatorSettings.WriteInt(kSettingsSection, kViewModeKey, mode);
     MarkChoice(kViewModeItems, mode);
+}
+
+void SetColourNotation(int notation, bool store) {
+    indicatorState.colourNotation = notation;
+    if (store) {
+        indicatorSettings.WriteInt(kSettingsSection, kColorFormatKey, notation);
+    }
+    MarkChoice(kColourNotationItems, notation);
 }

@@ -20,8 +20,12 @@ void ChooseBackColor();
 // (background colour transparent), and writes "ALPHA".
 void SetTransparency(HWND window, int command);
 
-// 0 Coordinates, 1 Clock, 2 Range; writes "MODE". The mouse hook is the caller's.
+// 0 Coordinates, 1 Clock, 2 Range, 3 Colour; writes "MODE". The mouse hook is the caller's.
 void SetDisplayMode(int mode);
 
 // 0 Corrected, 1 Absolute; writes "VIEW_MODE".
 void SetViewMode(int mode);
+
+// Colour mode's notation, 0 to 3 (text/ColourNotation.h); writes "COLOR_FORMAT"
+// when store is set (a choice, not the value read at start-up).
+void SetColourNotation(int notation, bool store);

@@ -15,6 +15,8 @@ constexpr const char* kBackColorKey = "BACK_COLOR";
 constexpr const char* kOffsetXKey = "WINPOINT_X";
 constexpr const char* kOffsetYKey = "WINPOINT_Y";
 constexpr const char* kDateFormatKey = "DATE_FORMAT";
+// Colour mode's notation: exactly 0 to 3, anything else reads as 0 (text/ColourNotation.h).
+constexpr const char* kColorFormatKey = "COLOR_FORMAT";
 // The global hotkeys, by action (settings/HotkeySetting.h); missing means none.
 constexpr const char* kHotkeySettingKeys[kHotkeyActionCount] = {"HOTKEY_COPY", "HOTKEY_HIDE",
                                                                 "HOTKEY_MODE"};

@@ -145,6 +145,7 @@ TEST_F(AppearanceTest, ModesStoreAndGrey) {
         {SetDisplayMode, "MODE", &IndicatorState::displayMode, 0, {IDM_COORDINATES}},
         {SetDisplayMode, "MODE", &IndicatorState::displayMode, 1, {IDM_CLOCK}},
         {SetDisplayMode, "MODE", &IndicatorState::displayMode, 2, {IDM_RANGE}},
+        {SetDisplayMode, "MODE", &IndicatorState::displayMode, 3, {IDM_COLOR}},
         {SetDisplayMode, "MODE", &IndicatorState::displayMode, 5, {}},
         {SetDisplayMode, "MODE", &IndicatorState::displayMode, -1, {}},
         {SetViewMode, "VIEW_MODE", &IndicatorState::viewMode, 1, {IDM_VIEW_ABSOLUTE}},
@@ -159,6 +160,9 @@ TEST_F(AppearanceTest, ModesStoreAndGrey) {
         EXPECT_EQ(settings.Read(c.key), std::to_string(c.mode));
         EXPECT_EQ(Greyed(), c.greyed);
     }
+    SetColourNotation(2, true);  // a group of its own: the rows above left nothing greyed
+    EXPECT_EQ(settings.Read("COLOR_FORMAT"), "2");
+    EXPECT_EQ(Greyed(), std::vector<UINT>{IDM_COLOR_CSS_RGB});
 }
 
 // Each group greys only its own items.

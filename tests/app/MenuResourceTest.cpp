@@ -94,8 +94,10 @@ TEST(MenuResource, TrayMenuItemsInOrder) {
                     {IDM_CLOCK, L"時計(&T)"},
                     {IDM_COORDINATES, L"座標(&P)"},
                     {IDM_RANGE, L"範囲(&S)"},
+                    {IDM_COLOR, L"色(&L)"},
                     {kSeparator, nullptr},
                     {kSubmenu, L"表示モード(&D)"},
+                    {kSubmenu, L"色の表記(&N)"},
                     {kSeparator, nullptr},
                     {IDM_DISPLAY_SETTINGS, L"表示設定(&O)..."},
                     {IDM_BORDER, L"枠表示(&R)"},
@@ -114,14 +116,14 @@ TEST(MenuResource, TrayMenuItemsInOrder) {
 
 TEST(MenuResource, PlacementSubmenu) {
     HMENU popup = LoadPopupMenu();
-    ExpectItems(GetSubMenu(popup, 6),
+    ExpectItems(GetSubMenu(popup, 7),
                 {{IDM_VIEW_CORRECTED, L"位置補正"}, {IDM_VIEW_ABSOLUTE, L"絶対位置"}},
                 "placement submenu");
 }
 
 TEST(MenuResource, TransparencySubmenu) {
     HMENU popup = LoadPopupMenu();
-    ExpectItems(GetSubMenu(popup, 12),
+    ExpectItems(GetSubMenu(popup, 14),
                 {
                     {IDM_ALPHA_100, L"100%（通常）"},
                     {IDM_ALPHA_90, L"90%"},

@@ -177,6 +177,7 @@ TEST_P(TrayModeAfterRangeTest, StopsTheMouseHook) {
 const ModeAfterRangeCase kModeAfterRangeCases[] = {
     {"Coordinates", IDM_COORDINATES},
     {"Clock", IDM_CLOCK},
+    {"Colour", IDM_COLOR},
 };
 
 INSTANTIATE_TEST_SUITE_P(Modes, TrayModeAfterRangeTest, testing::ValuesIn(kModeAfterRangeCases),

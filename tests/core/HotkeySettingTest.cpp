@@ -50,7 +50,8 @@ TEST(HotkeySettingTest, FindsAKeyChosenTwice) {
 TEST(HotkeySettingTest, NextDisplayModeGoesRound) {
     const std::pair<DisplayMode, DisplayMode> steps[] = {{kDisplayCoordinates, kDisplayClock},
                                                          {kDisplayClock, kDisplayRange},
-                                                         {kDisplayRange, kDisplayCoordinates},
+                                                         {kDisplayRange, kDisplayColour},
+                                                         {kDisplayColour, kDisplayCoordinates},
                                                          {7, kDisplayCoordinates},
                                                          {-1, kDisplayCoordinates}};
     for (const auto& step : steps) {

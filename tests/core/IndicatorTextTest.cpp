@@ -7,6 +7,7 @@
 
 #include "app/IndicatorText.h"
 #include "text/CodePage.h"
+#include "text/ColourNotation.h"
 
 namespace {
 
@@ -21,11 +22,17 @@ class RecordingSources : public IndicatorTextSources {
         ++dragReads;
         return drag;
     }
+    ColourReading CursorColour() override {
+        ++colourReads;
+        return colour;
+    }
 
     std::string clock = "2024/05/06 07:08:09";
     DragPoints drag{{-1, -1}, {-1, -1}, {-1, -1}};
     int clockReads = 0;
     int dragReads = 0;
+    ColourReading colour{};
+    int colourReads = 0;
 };
 
 constexpr char kCanary = '\x5A';
@@ -118,7 +125,7 @@ TEST(IndicatorTextTest, CoordinatesShowTheCursor) {
         BuildIndicatorText(kCoordinates, c.cursor, sources, line.text());
         EXPECT_EQ(line.str(), c.expected);
         EXPECT_TRUE(line.GuardIntact());
-        EXPECT_EQ(sources.clockReads + sources.dragReads, 0) << c.expected;
+        EXPECT_EQ(sources.clockReads + sources.dragReads + sources.colourReads, 0) << c.expected;
     }
 }
 
@@ -160,12 +167,39 @@ TEST(IndicatorTextTest, ClockCutKeepsDoubleByteCharactersWhole) {
 #endif
 
 TEST(IndicatorTextTest, UnknownModeKeepsTheLineAndAsksNothing) {
-    for (const int mode : {3, -1, 40, INT_MAX, INT_MIN}) {
+    for (const int mode : {4, -1, 40, INT_MAX, INT_MIN}) {
         RecordingSources sources;
         GuardedText line("x:10 y:20");
         BuildIndicatorText(mode, ScreenPoint{300, 400}, sources, line.text());
         EXPECT_EQ(line.str(), "x:10 y:20") << mode;
-        EXPECT_EQ(sources.clockReads + sources.dragReads, 0) << mode;
+        EXPECT_EQ(sources.clockReads + sources.dragReads + sources.colourReads, 0) << mode;
+    }
+}
+
+TEST(IndicatorTextTest, ColourShowsThePixelInItsNotation) {
+    const struct {
+        ColourReading colour;
+        const char* expected;
+    } cases[] = {
+        {{true, 0x1E90FF, kColourHex}, "#1E90FF"},
+        {{true, 0xFF1E90FF, 4}, "#1E90FF"},  // a notation outside the list; 24 bits of colour
+        {{true, 0x1E90FF, kColourDecimal}, "R:30 G:144 B:255"},
+        {{true, 0x1E90FF, kColourCssRgb}, "rgb(30, 144, 255)"},
+        {{true, 0x1E90FF, kColourCssHsl}, "hsl(210, 100%, 56%)"},
+        {{true, 0x808080, kColourCssHsl}, "hsl(0, 0%, 50%)"},    // a grey
+        {{true, 0xC85150, kColourCssHsl}, "hsl(1, 52%, 55%)"},   // hue 0.5 rounds up
+        {{true, 0x090707, kColourCssHsl}, "hsl(0, 13%, 3%)"},    // saturation 12.5 rounds up
+        {{true, 0xFF0001, kColourCssHsl}, "hsl(0, 100%, 50%)"},  // hue 359.8 comes round to 0
+        {{false, 0x1E90FF, kColourHex}, ""},  // unreadable: nothing rather than a wrong colour
+    };
+    for (const auto& c : cases) {
+        RecordingSources sources;
+        sources.colour = c.colour;
+        GuardedText line("left over from an earlier tick");
+        BuildIndicatorText(3, ScreenPoint{1, 2}, sources, line.text());
+        EXPECT_EQ(line.str(), c.expected);
+        EXPECT_TRUE(line.GuardIntact());
+        EXPECT_EQ(sources.colourReads + sources.clockReads + sources.dragReads, 1);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 
+#include "app/ColourSwatch.h"
 #include "app/ShownIndicator.h"
 #include "app/TickPace.h"
 
@@ -73,6 +74,11 @@ TEST(ShownIndicator, RedoesOnlyTheWorkWhoseResultShows) {
          false, false, false, true},
         {"transparency", [](IndicatorFace& f) { f.alphaCommand = 40046; }, KeepBounds, KeepWindow,
          false, false, false, true},
+        // One hsl() line stands for several colours: the swatch alone shows which.
+        {"swatch colour", [](IndicatorFace& f) { f.swatch = 0x1E90FF; }, KeepBounds, KeepWindow,
+         false, false, false, true},
+        {"swatch gone", [](IndicatorFace& f) { f.swatch = kNoSwatch; }, KeepBounds, KeepWindow,
+         false, true, false, true},
         {"pointer moved", Keep, [](IndicatorBounds& b) { b.x += 1; }, KeepWindow, false, false,
          true, false},
         {"pointer moved down", Keep, [](IndicatorBounds& b) { b.y -= 7; }, KeepWindow, false, false,

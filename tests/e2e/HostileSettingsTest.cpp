@@ -79,6 +79,7 @@ struct HostileCase {
     const char* name;
     std::string bytes;
     Place place = Place::File;
+    bool colourHex = false;  // Colour mode shows "#RRGGBB" over a patch
 };
 
 // Puts the case's tavi.ini (or folder) at path.
@@ -147,6 +148,12 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     EXPECT_TRUE(SendMessageTimeoutA(session.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer))
         << "the window does not answer";
     EXPECT_TRUE(IsWindowVisible(session.window));
+    if (c.colourHex) {
+        const ColourPatch patch(RECT{400, 300, 401, 301}, RGB(30, 144, 255));
+        IndicatorLook look = DefaultLook();
+        look.swatch = RGB(30, 144, 255);
+        EXPECT_TRUE(ShowsText(session.window, "#1E90FF", look, kSettleTimeoutMs));
+    }
     // What the hotkey rows would read as if taken loosely.
     EXPECT_FALSE(CtrlAltHeld('C')) << "a damaged hotkey value was registered";
     DWORD exitCode = 99;
@@ -307,6 +314,14 @@ const HostileCase kCases[] = {
          {{"HOTKEY_COPY", "67139"}, {"HOTKEY_HIDE", "4294968899"}, {"HOTKEY_MODE", "5699"}})},
     {"HotkeysModifiersAlone",
      MainSection({{"HOTKEY_COPY", "1536"}, {"HOTKEY_HIDE", "1553"}, {"HOTKEY_MODE", "1697"}})},
+
+    // Colour notations but exactly 0 to 3 read as 0 (4294967297 is 1 cut to 32 bits).
+    {"ColourFormatNegative", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", "-1"}}), Place::File,
+     true},
+    {"ColourFormatHuge", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", "4294967297"}}), Place::File,
+     true},
+    {"ColourFormatText", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", "2abc"}}), Place::File, true},
+    {"ColourFormatEmpty", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", ""}}), Place::File, true},
 
     // Places that refuse every write.
     {"ReadOnlyFile", MainSection({{"MODE", "0"}, {"ALPHA", "40040"}}), Place::ReadOnlyFile},

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr DWORD kPatchTimeoutMs = 3000;
+
 constexpr DWORD kBorderedStyle = 0x80880000;     // WS_POPUP | WS_BORDER | WS_SYSMENU
 constexpr DWORD kIndicatorExStyle = 0x00080088;  // layered, tool window, top-most
 
@@ -55,7 +57,7 @@ IndicatorLook DefaultLook() {
     return IndicatorLook{DefaultIndicatorFont(), 0, 0x00D9FFFF};
 }
 
-SIZE MeasureWindowFor(const std::string& text, const LOGFONTA& logFont) {
+SIZE MeasureWindowFor(const std::string& text, const LOGFONTA& logFont, bool swatch) {
     HDC screen = GetDC(nullptr);
     HFONT font = CreateFontIndirectA(&logFont);
     HGDIOBJ previous = SelectObject(screen, font);
@@ -64,7 +66,7 @@ SIZE MeasureWindowFor(const std::string& text, const LOGFONTA& logFont) {
     SelectObject(screen, previous);
     DeleteObject(font);
     ReleaseDC(nullptr, screen);
-    rect.right += 4;
+    rect.right += 4 + (swatch ? rect.bottom + 2 : 0);
     AdjustWindowRectEx(&rect, kBorderedStyle, FALSE, kIndicatorExStyle);
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -82,10 +84,45 @@ Picture RenderClientArea(const std::string& text, const IndicatorLook& look, SIZ
     HFONT font = CreateFontIndirectA(&look.font);
     HGDIOBJ previous = SelectObject(dc, font);
     RECT textRect{2, 0, outer.cx, outer.cy};
+    if (look.swatch != CLR_INVALID) {
+        RECT line{0, 0, 0, 0};
+        DrawTextA(dc, text.c_str(), -1, &line, DT_CALCRECT);
+        RECT square{2, 0, 2 + line.bottom, line.bottom};
+        for (COLORREF colour : {look.textColor, look.swatch}) {  // the frame, then inside it
+            HBRUSH fill = CreateSolidBrush(colour);
+            FillRect(dc, &square, fill);
+            DeleteObject(fill);
+            InflateRect(&square, -1, -1);
+        }
+        textRect.left += line.bottom + 2;
+    }
     DrawTextA(dc, text.c_str(), -1, &textRect, 0);
     SelectObject(dc, previous);
     DeleteObject(font);
     return canvas.Pixels();
+}
+
+ColourPatch::ColourPatch(const RECT& rect, COLORREF colour)
+    : corner_{rect.left, rect.top, rect.left + 1, rect.top + 1} {
+    WNDCLASSA patchClass{};
+    patchClass.lpfnWndProc = DefWindowProcA;
+    patchClass.hInstance = GetModuleHandleA(nullptr);
+    patchClass.lpszClassName = "TavikanTestPatch";
+    RegisterClassA(&patchClass);  // fails harmlessly for the second patch of the process
+    window_ =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, patchClass.lpszClassName, "patch",
+                        WS_POPUP, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top, nullptr, nullptr, patchClass.hInstance, nullptr);
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    Fill(colour);
+}
+
+bool ColourPatch::Fill(COLORREF colour) {
+    DeleteObject(reinterpret_cast<HGDIOBJ>(SetClassLongPtrA(
+        window_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(CreateSolidBrush(colour)))));
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    return PumpMessagesUntil(kPatchTimeoutMs,
+                             [&] { return CountPixels(CaptureScreen(corner_), colour) == 1; });
 }
 
 testing::AssertionResult ShowsText(HWND window, const std::string& text, const IndicatorLook& look,

@@ -11,6 +11,7 @@
 // window drawn, and a step whose input Wine lost is given again a few times. On the first failure
 // the step is named, the program is ended by its process id and the exit code is 1. The screenshots
 // are 32-bit BMP files named after what they show (mode-0-coordinates.bmp, tray-menu.bmp, ...).
+// In Colour mode the pointer rests on a patch of the tour's own.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,6 +41,7 @@ constexpr DWORD kShotTimeoutMs = 5000;
 constexpr int kMenuTries = 4;
 // The path the pointer takes in each mode; the screenshot is taken at its end.
 constexpr POINT kPath[] = {{200, 200}, {260, 230}, {330, 280}, {400, 320}, {470, 360}, {520, 380}};
+constexpr COLORREF kPatchColour = RGB(30, 144, 255);  // "#1E90FF"
 constexpr POINT kDrag[] = {{200, 150}, {280, 200}, {360, 250}, {430, 290}};
 
 std::string Describe(const RECT& rect) {
@@ -120,7 +122,8 @@ class Tour {
         : folder_(std::move(folder)), output_(std::move(output)) {}
 
     bool Run() {
-        return ModeRun(0, "coordinates") && ModeRun(1, "clock") && ModeRun(2, "range") && TrayRun();
+        return ModeRun(0, "coordinates") && ModeRun(1, "clock") && ModeRun(2, "range") &&
+               ModeRun(3, "colour") && TrayRun();
     }
 
   private:
@@ -249,11 +252,14 @@ class Tour {
 
     // The indicator shows the text; the clock's text is taken anew while the
     // seconds turn.
-    bool Shows(const std::string& step, bool clock, const std::string& text) {
+    bool Shows(const std::string& step, bool clock, const std::string& text,
+               COLORREF swatch = CLR_INVALID) {
         testing::AssertionResult shown = testing::AssertionFailure();
         for (int attempt = 0; attempt < 3 && !shown; ++attempt) {
             const std::string expected = clock ? ClockTextNow() : text;
-            shown = ShowsText(indicator_, expected, DefaultLook(), clock ? 1500 : kSettleTimeoutMs);
+            IndicatorLook look = DefaultLook();
+            look.swatch = swatch;
+            shown = ShowsText(indicator_, expected, look, clock ? 1500 : kSettleTimeoutMs);
             if (!shown) {
                 shown << " (expected \"" << expected << "\")";
             }
@@ -265,6 +271,11 @@ class Tour {
         const std::string step = "MODE=" + std::to_string(mode) + " (" + name + ")";
         const std::string file = "mode-" + std::to_string(mode) + "-" + name + ".bmp";
         Say("== " + step);
+        // In Colour mode the path ends on a patch of known colour.
+        std::optional<ColourPatch> patch;
+        if (mode == 3) {
+            patch.emplace(RECT{490, 350, 550, 410}, kPatchColour);
+        }
         if (!Start(step, MainSection({{"MODE", std::to_string(mode)}}), POINT{100, 100})) {
             return false;
         }
@@ -289,7 +300,11 @@ class Tour {
             }
         }
         const IndicatorLook look = DefaultLook();
-        return Shows(step, mode == 1, text) && Beside(step, CursorPosition()) &&
+        if (mode == 3) {
+            text = "#1E90FF";
+        }
+        return Shows(step, mode == 1, text, patch ? kPatchColour : CLR_INVALID) &&
+               Beside(step, CursorPosition()) &&
                Shoot(step, file, indicator_, look.backColor, look.textColor) &&
                CloseByMessage(step);
     }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "IndicatorPicture.h"
@@ -279,6 +280,75 @@ TEST(E2eStillPointer, CommandWhileAsleepActsAtOnce) {
         PostMessageA(session.window, WM_COMMAND, c.command, 0);
         EXPECT_TRUE(ShowsText(session.window, c.text, DefaultLook(), kWokenWithinMs));
     }
+}
+
+// Colour mode over a one-pixel patch at the point: chosen by the menu's
+// command, each notation shows; then the patch changes under the resting
+// pointer, and the sleeping tick shows it within half a second.
+void ExpectColourFollows(POINT at, const LOGFONTA& font) {
+    ColourPatch patch(RECT{at.x, at.y, at.x + 1, at.y + 1}, RGB(30, 144, 255));
+    ASSERT_TRUE(PlaceCursor(at.x, at.y));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const std::string path = session.folder.SettingsPath();
+    PostMessageA(session.window, WM_COMMAND, IDM_COLOR, 0);
+    EXPECT_TRUE(WaitFor(kSettleTimeoutMs, [&] { return ReadMainInt(path, "MODE", -1) == 3; }));
+    const COLORREF back = DefaultLook().backColor;
+    EXPECT_TRUE(
+        ShowsText(session.window, "#1E90FF", {font, 0, back, RGB(30, 144, 255)}, kSettleTimeoutMs));
+    const RECT rect = session.WindowRect();  // wider by the swatch
+    EXPECT_EQ(rect.right - rect.left, MeasureWindowFor("#1E90FF", font, true).cx);
+    const struct {
+        unsigned command;
+        COLORREF colour;
+        const char* line;
+        DWORD stillMs;  // each change falls at another point of the sleeping tick's period
+    } rows[] = {
+        {IDM_COLOR_DECIMAL, RGB(255, 0, 0), "R:255 G:0 B:0", 1200},
+        {IDM_COLOR_CSS_RGB, RGB(0, 128, 0), "rgb(0, 128, 0)", 1450},
+        {IDM_COLOR_CSS_HSL, RGB(30, 144, 255), "hsl(210, 100%, 56%)", 1700},
+        {IDM_COLOR_HEX, RGB(0x12, 0x34, 0xAB), "#1234AB", 1950},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        PostMessageA(session.window, WM_COMMAND, row.command, 0);
+        const int stored = static_cast<int>(row.command - IDM_COLOR_HEX);
+        EXPECT_TRUE(WaitFor(kSettleTimeoutMs,
+                            [&] { return ReadMainInt(path, "COLOR_FORMAT", -1) == stored; }));
+        Sleep(row.stillMs);
+        ASSERT_TRUE(patch.Fill(row.colour));
+        EXPECT_TRUE(ShowsText(session.window, row.line, {font, 0, back, row.colour}, 500));
+    }
+}
+
+// The two-monitor desk and the 144-DPI prefix set theirs; 0 when unset.
+int FromEnvironment(const char* name) {
+    char value[8] = {};
+    GetEnvironmentVariableA(name, value, sizeof value);
+    return std::atoi(value);
+}
+
+TEST(E2eStillPointer, ColourFollowsThePixelUnderThePointer) {
+    ExpectColourFollows(POINT{300, 300}, DefaultIndicatorFont());
+}
+
+TEST(E2eTwoMonitorsColour, FollowsAPixelOnTheLeftMonitor) {
+    if (FromEnvironment("TAVIKAN_TWO_MONITORS") == 0) {
+        GTEST_SKIP() << "runs on two monitors (E2eTwoMonitors.Desk)";
+    }
+    ExpectColourFollows(POINT{-600, 300}, DefaultIndicatorFont());
+}
+
+// The physical pixel under the hotspot, and a swatch as tall as the scaled line.
+TEST(E2eScaled, ColourFollowsThePhysicalPixel) {
+    const int dpi = FromEnvironment("TAVIKAN_SCALED_DPI");
+    if (dpi == 0) {
+        GTEST_SKIP() << "runs in the 144-DPI prefix (E2eScaled.At144Dpi)";
+    }
+    LOGFONTA font = DefaultIndicatorFont();
+    font.lfHeight = MulDiv(font.lfHeight, dpi, 96);
+    ExpectColourFollows(POINT{400, 300}, font);
 }
 
 }  // namespace

@@ -200,6 +200,11 @@ const GreyingCase kGreyingCases[] = {
                   {"ALPHA", "40046"}}),
      {40033, 112, 40046},
      menu_keys::kIntoTransparency},
+    {"StoredColourNotation",
+     MainSection(
+         {{"WINPOINT_X", "500"}, {"WINPOINT_Y", "500"}, {"MODE", "3"}, {"COLOR_FORMAT", "3"}}),
+     {40050, 111, 40036, 40054},
+     "N"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Menus, E2eTrayMenuLook, testing::ValuesIn(kGreyingCases), CaseName());

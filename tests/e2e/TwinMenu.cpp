@@ -16,6 +16,8 @@ struct Item {
 };
 
 constexpr Item kPlacementItems[] = {{111, L"位置補正"}, {112, L"絶対位置"}};
+constexpr Item kColourNotationItems[] = {
+    {40051, L"#RRGGBB"}, {40052, L"R:G:B"}, {40053, L"rgb()"}, {40054, L"hsl()"}};
 
 constexpr Item kTransparencyItems[] = {
     {40036, L"100%（通常）"}, {40037, L"90%"}, {40038, L"80%"},      {40039, L"70%"},
@@ -44,9 +46,12 @@ HMENU BuildMenu(const std::set<UINT>& greyed) {
     add(menu, 40031, L"時計(&T)");
     add(menu, 40032, L"座標(&P)");
     add(menu, 40033, L"範囲(&S)");
+    add(menu, 40050, L"色(&L)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu(kPlacementItems, greyed)),
                 L"表示モード(&D)");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu(kColourNotationItems, greyed)),
+                L"色の表記(&N)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     add(menu, 40027, L"表示設定(&O)...");
     add(menu, 40028, L"枠表示(&R)");
