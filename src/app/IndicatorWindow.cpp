@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/DisplayLayoutWin32.h"
+#include "app/FullScreenWin32.h"
 #include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/LocalClockWin32.h"
@@ -229,7 +230,9 @@ void ShowOnScreen(HWND window, POINT cursor, const MonitorArea& monitor) {
     const TickWork work = shownIndicator.Plan(
         face, IndicatorBounds{at.x, at.y, size.width, size.height}, now, indicatorState.dialogOpen);
     if (work.place) {
-        SetWindowPos(window, HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
+        // Shown without activation: the user's window keeps the keyboard.
+        SetWindowPos(window, HWND_TOPMOST, at.x, at.y, size.width, size.height,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
     }
     if (work.repaint) {
         PaintNow(window);
@@ -266,7 +269,7 @@ LRESULT OnTimer(HWND window) {
     TickSources sources;
     BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
                        indicatorState.text);
-    if (!indicatorState.hidden) {
+    if (!indicatorState.hidden && !StepAsideForFullScreen(window, monitor.rect)) {
         ShowOnScreen(window, cursor, monitor);
     }
     PaceTheTick(window, cursor);

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/DeskCommands.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
 #include "res/resource.h"
@@ -43,6 +44,7 @@ void ApplyStoredModes(HWND window) {
         HookStart();
     }
     SetViewMode(indicatorSettings.ReadInt(kSettingsSection, kViewModeKey, kDefaultViewMode));
+    LoadDeskOptions();
 }
 
 void RunMessageLoop() {

@@ -41,6 +41,8 @@
 #define IDM_COPY 40047
 #define IDM_HIDE 40048
 #define IDM_HOTKEYS 40049
+#define IDM_AUTOSTART 40059
+#define IDM_HIDE_FULLSCREEN 40060
 
 // Display-settings dialog controls
 #define IDC_SETTINGS_CANCEL 1001

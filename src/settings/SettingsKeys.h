@@ -15,6 +15,7 @@ constexpr const char* kBackColorKey = "BACK_COLOR";
 constexpr const char* kOffsetXKey = "WINPOINT_X";
 constexpr const char* kOffsetYKey = "WINPOINT_Y";
 constexpr const char* kDateFormatKey = "DATE_FORMAT";
+constexpr const char* kHideFullScreenKey = "HIDE_FULLSCREEN";
 // The global hotkeys, by action (settings/HotkeySetting.h); missing means none.
 constexpr const char* kHotkeySettingKeys[kHotkeyActionCount] = {"HOTKEY_COPY", "HOTKEY_HIDE",
                                                                 "HOTKEY_MODE"};
@@ -27,3 +28,4 @@ constexpr int kDefaultTextColor = 0;           // black
 constexpr int kDefaultBackColor = 0x00D9FFFF;  // red 255, green 255, blue 217
 constexpr int kDefaultOffsetX = 12;
 constexpr int kDefaultOffsetY = 15;
+constexpr int kDefaultHideFullScreen = 0;  // shown over full-screen programs too

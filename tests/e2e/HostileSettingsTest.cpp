@@ -2,7 +2,7 @@
 // keeps running, closes with exit code 0 and writes back nothing but ALPHA,
 // MODE and VIEW_MODE with the values it read, and registers no hotkey from a
 // damaged value. A folder in the file's place refuses those writes and stays
-// as it was.
+// as it was; they go to the per-user file instead.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -59,9 +59,9 @@ int ReadAndWriteBack(const std::string& path, const char* key, int fallback) {
 // Every key of the section with the value that valueFor gives it.
 std::string EveryKey(const std::function<std::string(const std::string& key)>& valueFor) {
     std::string text = "[MAIN]\r\n";
-    for (const char* key :
-         {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y", "DATE_FORMAT", "MODE",
-          "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY", "HOTKEY_HIDE", "HOTKEY_MODE"}) {
+    for (const char* key : {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y",
+                            "DATE_FORMAT", "MODE", "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY",
+                            "HOTKEY_HIDE", "HOTKEY_MODE", "HIDE_FULLSCREEN"}) {
         text += std::string(key) + "=" + valueFor(key) + "\r\n";
     }
     return text;
@@ -107,6 +107,7 @@ class E2eHostileSettings : public testing::TestWithParam<HostileCase> {};
 TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     const HostileCase& c = GetParam();
     ASSERT_TRUE(PlaceCursor(400, 300));
+    RemovePerUserSettings();
     IndicatorSession session;
     ASSERT_TRUE(session.folder.Ready()) << session.folder.Error();
 
@@ -124,6 +125,11 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
         EXPECT_EQ(exitCode, 0u);
         EXPECT_NE(GetFileAttributesA(settings.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
         EXPECT_TRUE(RemoveDirectoryA(settings.c_str())) << "the folder is no longer empty";
+        const std::string perUser = PerUserSettingsPath();
+        EXPECT_EQ(ReadMainValue(perUser, "ALPHA"), "40036");
+        EXPECT_EQ(ReadMainValue(perUser, "MODE"), "1");
+        EXPECT_EQ(ReadMainValue(perUser, "VIEW_MODE"), "0");
+        RemovePerUserSettings();
         return;
     }
 
@@ -171,6 +177,10 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     }
     Unprepare(c, reference);
     Unprepare(c, session.folder.SettingsPath());
+    if (c.place == Place::File) {
+        EXPECT_FALSE(FileExists(PerUserSettingsFolder())) << "written to %APPDATA%";
+    }
+    RemovePerUserSettings();
 }
 
 // Test lists name a case by its name alone.
@@ -222,6 +232,10 @@ const HostileCase kCases[] = {
                                                                                sizeof f.lfFaceName);
                                                                })}})},
     {"FontOversized", MainSection({{"FONT", FontText([](LOGFONTA& f) { f.lfHeight = -400; })}})},
+    {"HideFullScreenNeitherZeroNorOne",
+     MainSection({{"HIDE_FULLSCREEN", "7"}, {"MODE", "0"}, {"ALPHA", "40040"}})},
+    {"HideFullScreenOfManyDigits",
+     MainSection({{"HIDE_FULLSCREEN", Repeated("1", 3000)}, {"MODE", "2"}})},
     {"OutOfRangeModes", MainSection({{"MODE", "5"}, {"ALPHA", "5"}, {"VIEW_MODE", "9"}})},
     {"EmptyValues", MainSection({{"ALPHA", ""},
                                  {"MODE", ""},

@@ -12,3 +12,18 @@ ProgramFolder::ProgramFolder() {
         }
     }
 }
+
+std::string PerUserSettingsFolder() {
+    char appData[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("APPDATA", appData, MAX_PATH);
+    return length != 0 && length < MAX_PATH ? std::string(appData) + "\\Tavikan" : "";
+}
+
+std::string PerUserSettingsPath() {
+    return PerUserSettingsFolder() + "\\tavi.ini";
+}
+
+void RemovePerUserSettings() {
+    DeleteFileA(PerUserSettingsPath().c_str());
+    RemoveDirectoryA(PerUserSettingsFolder().c_str());
+}

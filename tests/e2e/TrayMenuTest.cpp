@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <ostream>
 #include <set>
 #include <string>
@@ -603,5 +604,181 @@ TEST(E2eHide, SurvivesPointerMovesAndADialogAndIsNotStored) {
     EXPECT_EQ(ReadProfile(session.folder.SettingsPath()), before) << "hiding wrote to tavi.ini";
     EXPECT_TRUE(ChooseUntil(processId, menu_keys::kHide, [&] { return shown(true); }));
 }
+
+}  // namespace
+
+// --- Start with Windows, and out of the way of full-screen programs ----------
+
+namespace {
+
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The Run value "Tavikan" as text, or null when it is missing or no string.
+std::unique_ptr<std::string> RunValue() {
+    char value[8192] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<std::string>(value);
+}
+
+bool RunValueExists() {
+    return RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", RRF_RT_ANY, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
+}
+
+// No value is left behind, whatever fails.
+struct RunValueGuard {
+    RunValueGuard() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan"); }
+    ~RunValueGuard() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan"); }
+};
+
+struct AutostartCase {
+    const char* name;
+    DWORD type;  // REG_NONE: no value before
+    std::string data;
+};
+
+void PrintTo(const AutostartCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class E2eAutostart : public testing::TestWithParam<AutostartCase> {};
+
+// Whatever stood there, the item points the value here; chosen again, it
+// deletes it. Start-up writes nothing there, and the item nothing to tavi.ini.
+TEST_P(E2eAutostart, PointsTheRunValueHereThenRemovesIt) {
+    const AutostartCase& c = GetParam();
+    RunValueGuard guard;
+    if (c.type != REG_NONE) {
+        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", c.type, c.data.data(),
+                                  static_cast<DWORD>(c.data.size())),
+                  ERROR_SUCCESS);
+    }
+    IndicatorSession session;
+    ASSERT_TRUE(session.StartWithoutSettings());
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const ProfileContents before = ReadProfile(session.folder.SettingsPath());
+    EXPECT_EQ(RunValueExists(), c.type != REG_NONE) << "start-up changed the Run value";
+    const DWORD processId = session.program.ProcessId();
+    const std::string here = "\"" + session.folder.ExecutablePath() + "\"";
+    const auto pointsHere = [&] {
+        std::unique_ptr<std::string> value = RunValue();
+        return value != nullptr && lstrcmpiA(value->c_str(), here.c_str()) == 0;
+    };
+    EXPECT_TRUE(ChooseUntil(processId, menu_keys::kAutostart,
+                            [&] { return WaitFor(kSettleTimeoutMs, pointsHere); }));
+    EXPECT_TRUE(ChooseUntil(processId, menu_keys::kAutostart, [&] {
+        return WaitFor(kSettleTimeoutMs, [] { return !RunValueExists(); });
+    }));
+    EXPECT_EQ(ReadProfile(session.folder.SettingsPath()), before);
+}
+
+const std::string kDword(4, '\x01');
+const AutostartCase kAutostartCases[] = {
+    {"NoValue", REG_NONE, ""},
+    {"AnotherPath", REG_SZ, std::string("\"C:\\old\\tavikan.exe\"", 22)},
+    {"NotAString", REG_DWORD, kDword},
+    {"Empty", REG_SZ, std::string(1, '\0')},
+    {"FarTooLong", REG_SZ, std::string(6000, 'p') + '\0'},
+};
+
+INSTANTIATE_TEST_SUITE_P(RunValues, E2eAutostart, testing::ValuesIn(kAutostartCases), CaseName());
+
+// A window of this test that can cover the whole screen, in front.
+class FrontWindow {
+  public:
+    FrontWindow() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        windowClass.lpszClassName = "TavikanTestFullScreen";
+        RegisterClassA(&windowClass);
+        window = CreateWindowExA(0, windowClass.lpszClassName, "full screen", WS_POPUP, 0, 0,
+                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                 nullptr, nullptr, windowClass.hInstance, nullptr);
+        ShowWindow(window, SW_SHOW);
+    }
+    ~FrontWindow() {
+        DestroyWindow(window);
+        UnregisterClassA("TavikanTestFullScreen", GetModuleHandleA(nullptr));
+    }
+    bool InFront() const {
+        return PumpMessagesUntil(kSettleTimeoutMs, [&] {
+            if (GetForegroundWindow() != window) {
+                SetForegroundWindow(window);
+            }
+            return GetForegroundWindow() == window;
+        });
+    }
+    HWND window;
+};
+
+struct FullScreenCase {
+    const char* name;
+    const char* stored;  // HIDE_FULLSCREEN at start
+    const char* keys;    // chosen from the menu first, or null
+    int storedAfter;     // HIDE_FULLSCREEN after the keys; -1: the user's hide
+    bool hides;          // while the full-screen window is in front
+};
+
+void PrintTo(const FullScreenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class E2eFullScreen : public testing::TestWithParam<FullScreenCase> {};
+
+// The watch of the sleeping tick (1 s) and some.
+constexpr DWORD kStaysMs = 1500;
+
+TEST_P(E2eFullScreen, StepsAsideWhileAFullScreenWindowIsInFront) {
+    const FullScreenCase& c = GetParam();
+    ASSERT_TRUE(PlaceCursor(400, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}, {"HIDE_FULLSCREEN", c.stored}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const std::string path = session.folder.SettingsPath();
+    const auto shows = [&] { return IsWindowVisible(session.window) != 0; };
+    if (c.keys != nullptr) {
+        EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), c.keys, [&] {
+            return c.storedAfter >= 0 ? StoredSoon(path, "HIDE_FULLSCREEN", c.storedAfter)()
+                                      : WaitFor(kSettleTimeoutMs, [&] { return !shows(); });
+        }));
+    }
+    const bool userHid = c.storedAfter < 0;
+
+    FrontWindow front;
+    ASSERT_TRUE(front.InFront());
+    if (c.hides) {
+        EXPECT_TRUE(PumpMessagesUntil(kSettleTimeoutMs, [&] { return !shows(); }));
+    } else if (!userHid) {
+        EXPECT_FALSE(PumpMessagesUntil(kStaysMs, [&] { return !shows(); }))
+            << "hidden over a full-screen window";
+    }
+    // No longer covering the screen: back within about a second, and without
+    // taking the keyboard from the window in front.
+    SetWindowPos(front.window, nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (userHid) {
+        EXPECT_FALSE(PumpMessagesUntil(kStaysMs, shows)) << "shown against the user's hide";
+    } else {
+        EXPECT_TRUE(PumpMessagesUntil(kSettleTimeoutMs, shows));
+        EXPECT_TRUE(ShowsText(session.window, CoordinatesText(CursorPosition()), DefaultLook(),
+                              kSettleTimeoutMs));
+    }
+    EXPECT_EQ(GetForegroundWindow(), front.window) << "the indicator took the foreground";
+}
+
+const FullScreenCase kFullScreenCases[] = {
+    {"StoredOn", "1", nullptr, 1, true},
+    {"Off", "0", nullptr, 0, false},
+    {"TurnedOnFromTheMenu", "0", menu_keys::kHideFullScreen, 1, true},
+    {"TurnedOffFromTheMenu", "1", menu_keys::kHideFullScreen, 0, false},
+    {"TheUsersHideWins", "1", menu_keys::kHide, -1, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Options, E2eFullScreen, testing::ValuesIn(kFullScreenCases), CaseName());
 
 }  // namespace
