@@ -214,47 +214,27 @@ TEST(DpiScaleTest, StoredValuesSurviveTheWayThereAndBack) {
     }
 }
 
-// The foreground window against the pointer's monitor (here the second one,
-// left of the primary).
-struct FullScreenCase {
-    const char* why;
-    ScreenRect window;
-    const char* windowClass;
-    ScreenRect monitor;
-    bool fullScreen;
-};
-
-std::ostream& operator<<(std::ostream& out, const FullScreenCase& c) {
-    return out << c.why;
+// The foreground window against the pointer's monitor, left of the primary.
+TEST(FullScreenTest, TellsAFullScreenProgram) {
+    const ScreenRect monitor{-1024, 0, 0, 768};
+    const struct {
+        ScreenRect window;
+        const char* windowClass;
+        bool fullScreen;
+    } rows[] = {
+        {{-1024, 0, 0, 768}, "Game", true},         {{-1032, -8, 8, 776}, "Game", true},
+        {{-1024, 0, 1280, 1024}, "Game", true},     {{-1024, 0, -1, 768}, "Game", false},
+        {{-1024, 0, 0, 767}, "Game", false},        {{-1023, 0, 0, 768}, "Game", false},
+        {{-1024, 1, 0, 768}, "Game", false},        {{0, 0, 1280, 1024}, "Game", false},
+        {{-1024, 0, 1280, 1024}, "Progman", false}, {{-1024, 0, 1280, 1024}, "WorkerW", false},
+        {{-1024, 0, 0, 768}, "WorkerWindow", true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(IsFullScreenProgram(row.window, row.windowClass, monitor), row.fullScreen)
+            << row.window.left << "," << row.window.top << " " << row.windowClass;
+    }
+    // No monitor at all: nothing covers it.
+    EXPECT_FALSE(IsFullScreenProgram(ScreenRect{0, 0, 300, 200}, "Game", ScreenRect{0, 0, 0, 0}));
 }
-
-class FullScreenTest : public testing::TestWithParam<FullScreenCase> {};
-
-TEST_P(FullScreenTest, TellsAFullScreenProgram) {
-    const FullScreenCase& c = GetParam();
-    EXPECT_EQ(IsFullScreenProgram(c.window, c.windowClass, c.monitor), c.fullScreen);
-}
-
-constexpr ScreenRect kLeftMonitor{-1024, 0, 0, 768};
-const FullScreenCase kFullScreenCases[] = {
-    {"exactly the monitor", {-1024, 0, 0, 768}, "Game", kLeftMonitor, true},
-    {"beyond it on every side", {-1032, -8, 8, 776}, "Game", kLeftMonitor, true},
-    {"the whole desk", {-1024, 0, 1280, 1024}, "Game", kLeftMonitor, true},
-    {"one pixel short at the right", {-1024, 0, -1, 768}, "Game", kLeftMonitor, false},
-    {"one pixel short at the bottom", {-1024, 0, 0, 767}, "Game", kLeftMonitor, false},
-    {"one pixel short at the left", {-1023, 0, 0, 768}, "Game", kLeftMonitor, false},
-    {"one pixel short at the top", {-1024, 1, 0, 768}, "Game", kLeftMonitor, false},
-    {"the other monitor", {0, 0, 1280, 1024}, "Game", kLeftMonitor, false},
-    {"the desktop", {-1024, 0, 1280, 1024}, "Progman", kLeftMonitor, false},
-    {"the desktop's icon layer", {-1024, 0, 1280, 1024}, "WorkerW", kLeftMonitor, false},
-    {"a class that only begins like the desktop's",
-     {-1024, 0, 0, 768},
-     "WorkerWindow",
-     kLeftMonitor,
-     true},
-    {"no monitor at all", {0, 0, 300, 200}, "Game", ScreenRect{0, 0, 0, 0}, false},
-    {"an empty window", {0, 0, 0, 0}, "", ScreenRect{0, 0, 0, 0}, false},
-};
-INSTANTIATE_TEST_SUITE_P(Windows, FullScreenTest, testing::ValuesIn(kFullScreenCases));
 
 }  // namespace

@@ -115,106 +115,47 @@ TEST_P(PerUserPathTest, Composes) {
     const PathCase& c = GetParam();
     char path[kSettingsPathSize];
     char folder[kSettingsPathSize];
-    std::memset(path, '#', sizeof path);
-    std::memset(folder, '#', sizeof folder);
     EXPECT_EQ(ComposePerUserPath(c.executable.c_str(), c.name.c_str(), path, folder), c.fits);
     EXPECT_EQ(std::string(path), c.path);
-    const std::string wantFolder = c.fits ? c.path.substr(0, c.path.rfind('\\')) : "";
-    EXPECT_EQ(std::string(folder), wantFolder);
 }
 
-const std::string kAppData = "C:\\Users\\u\\AppData\\Roaming";
-const std::string kLongAppData =
-    "C:\\" + std::string(259 - 3 - 17, 'a');  // 259 with "\\Tavikan\\tavi.ini"
+const std::string kRoaming = "C:\\Users\\u\\AppData\\Roaming";
+const std::string kLong = "C:\\" + std::string(239, 'a');  // 259 bytes with "\\Tavikan\\tavi.ini"
 const PathCase kPerUserCases[] = {
-    {"in the folder Tavikan", kAppData, "tavi.ini", true, kAppData + "\\Tavikan\\tavi.ini"},
-    {"a backslash at the end is not doubled", kAppData + "\\", "tavi.ini", true,
-     kAppData + "\\Tavikan\\tavi.ini"},
-    {"a drive's root", "D:\\", "tavi.ini", true, "D:\\Tavikan\\tavi.ini"},
-    {"259 bytes fit", kLongAppData, "tavi.ini", true, kLongAppData + "\\Tavikan\\tavi.ini"},
-    {"260 bytes do not", kLongAppData + "b", "tavi.ini", false, ""},
+    {"in the folder Tavikan", kRoaming, "tavi.ini", true, kRoaming + "\\Tavikan\\tavi.ini"},
+    {"no doubled backslash", kRoaming + "\\", "tavi.ini", true, kRoaming + "\\Tavikan\\tavi.ini"},
+    {"259 bytes fit", kLong, "tavi.ini", true, kLong + "\\Tavikan\\tavi.ini"},
+    {"260 bytes do not", kLong + "b", "tavi.ini", false, ""},
     {"no %APPDATA%", "", "tavi.ini", false, ""},
-    {"empty name", kAppData, "", false, ""},
 };
 INSTANTIATE_TEST_SUITE_P(PerUser, PerUserPathTest, testing::ValuesIn(kPerUserCases));
 
-// Whether the per-user file is used at start, and whether a refused write
-// moves the settings there.
-TEST(SettingsPlaceTest, PerUserFileOnlyWhereTheProgramsOwnCannotBeWritten) {
+// Whether a Run value names the program: quoted or not, in any case, and
+// double-byte characters (whose second byte may be a letter's) exactly.
+TEST(RunValueTest, NamesTheProgramOrNot) {
+    const char* const program = "C:\\Tools\\tavikan.exe";
     const struct {
-        bool perUserExists, besideWritable;
-        SettingsPlace place;
+        const char* value;
+        bool names;
     } rows[] = {
-        {false, true, SettingsPlace::BesideProgram},
-        {false, false, SettingsPlace::BesideProgram},  // the first write carries over
-        {true, true, SettingsPlace::BesideProgram},    // portable: nothing read from %APPDATA%
-        {true, false, SettingsPlace::PerUser},
+        {"\"C:\\Tools\\tavikan.exe\"", true},
+        {"C:\\Tools\\tavikan.exe", true},
+        {"\"c:\\TOOLS\\Tavikan.EXE\"", true},
+        {"\"C:\\Old\\tavikan.exe\"", false},
+        {"\"C:\\Tools\\tavikan.exe\" /x", false},
+        {"\"C:\\Tools\\tavikan\"", false},
+        {"\"C:\\Tools\\tavikan.exe", false},
+        {"", false},
+        {"\"\"", false},
+        {"\"", false},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(PlaceAtStart(row.perUserExists, row.besideWritable), row.place)
-            << row.perUserExists << row.besideWritable;
+        EXPECT_EQ(RunValueNamesProgram(row.value, program), row.names) << row.value;
     }
-    EXPECT_TRUE(CarriesOverAfterRefusal(SettingsPlace::BesideProgram, true));
-    EXPECT_FALSE(CarriesOverAfterRefusal(SettingsPlace::BesideProgram, false));
-    EXPECT_FALSE(CarriesOverAfterRefusal(SettingsPlace::PerUser, true));
-}
-
-// The Run value: "path" and whether a stored value names the executable.
-struct RunValueCase {
-    const char* why;
-    std::string value;
-    bool namesProgram;
-};
-
-std::ostream& operator<<(std::ostream& out, const RunValueCase& c) {
-    return out << c.why;
-}
-
-class RunValueTest : public testing::TestWithParam<RunValueCase> {};
-
-const char kProgram[] = "C:\\Tools\\Tavikan\\tavikan.exe";
-
-TEST_P(RunValueTest, NamesTheProgramOrNot) {
-    EXPECT_EQ(RunValueNamesProgram(GetParam().value.c_str(), kProgram), GetParam().namesProgram);
-}
-
-const RunValueCase kRunValueCases[] = {
-    {"as the program writes it", "\"C:\\Tools\\Tavikan\\tavikan.exe\"", true},
-    {"without quotes", "C:\\Tools\\Tavikan\\tavikan.exe", true},
-    {"letters in another case", "\"c:\\TOOLS\\tavikan\\TAVIKAN.EXE\"", true},
-    {"another folder", "\"C:\\Old\\Tavikan\\tavikan.exe\"", false},
-    {"with arguments", "\"C:\\Tools\\Tavikan\\tavikan.exe\" /x", false},
-    {"only a prefix of the path", "\"C:\\Tools\\Tavikan\\tavikan\"", false},
-    {"one quote only", "\"C:\\Tools\\Tavikan\\tavikan.exe", false},
-    {"empty", "", false},
-    {"two quotes", "\"\"", false},
-    {"one quote", "\"", false},
-};
-INSTANTIATE_TEST_SUITE_P(Values, RunValueTest, testing::ValuesIn(kRunValueCases));
-
-TEST(RunValueTest, QuotesThePathOrRefusesWhatDoesNotFit) {
-    char value[32];
-    std::memset(value, '#', sizeof value);
-    ASSERT_TRUE(QuoteProgramPath("C:\\x\\tavikan.exe", value, sizeof value));
-    EXPECT_STREQ(value, "\"C:\\x\\tavikan.exe\"");
-    const std::string exact(sizeof value - 3, 'p');  // with two quotes and the terminator
-    EXPECT_TRUE(QuoteProgramPath(exact.c_str(), value, sizeof value));
-    EXPECT_EQ(std::string(value), "\"" + exact + "\"");
-    EXPECT_FALSE(QuoteProgramPath((exact + "p").c_str(), value, sizeof value));
-    EXPECT_STREQ(value, "");
-    EXPECT_FALSE(QuoteProgramPath("", value, sizeof value));
-}
-
-// A double-byte character whose second byte is a letter's code is not that
-// letter: a path that differs only there names another program.
-TEST(RunValueTest, DoubleByteCharactersAreComparedExactly) {
-    if (!IsLeadByte(0x82)) {
-        GTEST_SKIP() << "the ANSI code page has no double-byte characters";
+    if (IsLeadByte(0x82)) {
+        EXPECT_TRUE(RunValueNamesProgram("C:\\\x82\x61\\T.exe", "C:\\\x82\x61\\t.EXE"));
+        EXPECT_FALSE(RunValueNamesProgram("C:\\\x82\x61\\t.exe", "C:\\\x82\x41\\t.exe"));
     }
-    // 0x82 0x61 and 0x82 0x41 are two characters; by single bytes only the
-    // case of the second would differ.
-    EXPECT_TRUE(RunValueNamesProgram("C:\\\x82\x61\\T.exe", "C:\\\x82\x61\\t.EXE"));
-    EXPECT_FALSE(RunValueNamesProgram("C:\\\x82\x61\\t.exe", "C:\\\x82\x41\\t.exe"));
 }
 
 }  // namespace

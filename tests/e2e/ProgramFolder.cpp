@@ -15,8 +15,8 @@ ProgramFolder::ProgramFolder() {
 
 std::string PerUserSettingsFolder() {
     char appData[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableA("APPDATA", appData, MAX_PATH);
-    return length != 0 && length < MAX_PATH ? std::string(appData) + "\\Tavikan" : "";
+    GetEnvironmentVariableA("APPDATA", appData, MAX_PATH);
+    return std::string(appData) + "\\Tavikan";
 }
 
 std::string PerUserSettingsPath() {

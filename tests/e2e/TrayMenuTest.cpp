@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <memory>
 #include <ostream>
 #include <set>
 #include <string>
@@ -613,27 +612,14 @@ namespace {
 
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// The Run value "Tavikan" as text, or null when it is missing or no string.
-std::unique_ptr<std::string> RunValue() {
+// The Run value "Tavikan": "none" when missing, "?" when no string.
+std::string RunValue() {
     char value[8192] = {};
     DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS) {
-        return nullptr;
-    }
-    return std::make_unique<std::string>(value);
+    const LSTATUS status =
+        RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", RRF_RT_REG_SZ, nullptr, value, &size);
+    return status == ERROR_SUCCESS ? value : status == ERROR_FILE_NOT_FOUND ? "none" : "?";
 }
-
-bool RunValueExists() {
-    return RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", RRF_RT_ANY, nullptr, nullptr,
-                        nullptr) == ERROR_SUCCESS;
-}
-
-// No value is left behind, whatever fails.
-struct RunValueGuard {
-    RunValueGuard() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan"); }
-    ~RunValueGuard() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan"); }
-};
 
 struct AutostartCase {
     const char* name;
@@ -651,78 +637,44 @@ class E2eAutostart : public testing::TestWithParam<AutostartCase> {};
 // deletes it. Start-up writes nothing there, and the item nothing to tavi.ini.
 TEST_P(E2eAutostart, PointsTheRunValueHereThenRemovesIt) {
     const AutostartCase& c = GetParam();
-    RunValueGuard guard;
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan");
     if (c.type != REG_NONE) {
-        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", c.type, c.data.data(),
-                                  static_cast<DWORD>(c.data.size())),
-                  ERROR_SUCCESS);
+        RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", c.type, c.data.data(),
+                        static_cast<DWORD>(c.data.size()));
     }
+    const std::string before = RunValue();
     IndicatorSession session;
     ASSERT_TRUE(session.StartWithoutSettings());
     ASSERT_TRUE(session.WaitForFirstTick());
-    const ProfileContents before = ReadProfile(session.folder.SettingsPath());
-    EXPECT_EQ(RunValueExists(), c.type != REG_NONE) << "start-up changed the Run value";
-    const DWORD processId = session.program.ProcessId();
-    const std::string here = "\"" + session.folder.ExecutablePath() + "\"";
-    const auto pointsHere = [&] {
-        std::unique_ptr<std::string> value = RunValue();
-        return value != nullptr && lstrcmpiA(value->c_str(), here.c_str()) == 0;
+    const ProfileContents settings = ReadProfile(session.folder.SettingsPath());
+    EXPECT_EQ(RunValue(), before) << "start-up changed the Run value";
+    const auto runValueIs = [](const std::string& want) {
+        return [want] { return WaitFor(kSettleTimeoutMs, [&] { return RunValue() == want; }); };
     };
+    const DWORD processId = session.program.ProcessId();
     EXPECT_TRUE(ChooseUntil(processId, menu_keys::kAutostart,
-                            [&] { return WaitFor(kSettleTimeoutMs, pointsHere); }));
-    EXPECT_TRUE(ChooseUntil(processId, menu_keys::kAutostart, [&] {
-        return WaitFor(kSettleTimeoutMs, [] { return !RunValueExists(); });
-    }));
-    EXPECT_EQ(ReadProfile(session.folder.SettingsPath()), before);
+                            runValueIs("\"" + session.folder.ExecutablePath() + "\"")));
+    EXPECT_TRUE(ChooseUntil(processId, menu_keys::kAutostart, runValueIs("none")));
+    EXPECT_EQ(ReadProfile(session.folder.SettingsPath()), settings);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan");
 }
 
-const std::string kDword(4, '\x01');
 const AutostartCase kAutostartCases[] = {
     {"NoValue", REG_NONE, ""},
     {"AnotherPath", REG_SZ, std::string("\"C:\\old\\tavikan.exe\"", 22)},
-    {"NotAString", REG_DWORD, kDword},
+    {"NotAString", REG_DWORD, std::string(4, '\x01')},
     {"Empty", REG_SZ, std::string(1, '\0')},
     {"FarTooLong", REG_SZ, std::string(6000, 'p') + '\0'},
 };
 
 INSTANTIATE_TEST_SUITE_P(RunValues, E2eAutostart, testing::ValuesIn(kAutostartCases), CaseName());
 
-// A window of this test that can cover the whole screen, in front.
-class FrontWindow {
-  public:
-    FrontWindow() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        windowClass.lpszClassName = "TavikanTestFullScreen";
-        RegisterClassA(&windowClass);
-        window = CreateWindowExA(0, windowClass.lpszClassName, "full screen", WS_POPUP, 0, 0,
-                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                 nullptr, nullptr, windowClass.hInstance, nullptr);
-        ShowWindow(window, SW_SHOW);
-    }
-    ~FrontWindow() {
-        DestroyWindow(window);
-        UnregisterClassA("TavikanTestFullScreen", GetModuleHandleA(nullptr));
-    }
-    bool InFront() const {
-        return PumpMessagesUntil(kSettleTimeoutMs, [&] {
-            if (GetForegroundWindow() != window) {
-                SetForegroundWindow(window);
-            }
-            return GetForegroundWindow() == window;
-        });
-    }
-    HWND window;
-};
-
 struct FullScreenCase {
     const char* name;
     const char* stored;  // HIDE_FULLSCREEN at start
-    const char* keys;    // chosen from the menu first, or null
-    int storedAfter;     // HIDE_FULLSCREEN after the keys; -1: the user's hide
-    bool hides;          // while the full-screen window is in front
+    const char* keys;    // chosen first, with its effect on HIDE_FULLSCREEN; -1: hidden
+    int storedAfter;
+    bool hides;  // while a full-screen window is in front
 };
 
 void PrintTo(const FullScreenCase& c, std::ostream* out) {
@@ -731,44 +683,39 @@ void PrintTo(const FullScreenCase& c, std::ostream* out) {
 
 class E2eFullScreen : public testing::TestWithParam<FullScreenCase> {};
 
-// The watch of the sleeping tick (1 s) and some.
-constexpr DWORD kStaysMs = 1500;
-
+// A window of this test covers the screen in front, then shrinks: the
+// indicator steps aside while it covers, if chosen so (the sleeping tick's
+// watch sees it), and comes back without taking the foreground.
 TEST_P(E2eFullScreen, StepsAsideWhileAFullScreenWindowIsInFront) {
     const FullScreenCase& c = GetParam();
+    constexpr DWORD kWatchAndSomeMs = 1500;
     ASSERT_TRUE(PlaceCursor(400, 300));
     IndicatorSession session;
     ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}, {"HIDE_FULLSCREEN", c.stored}})));
     ASSERT_TRUE(session.WaitForFirstTick());
-    const std::string path = session.folder.SettingsPath();
     const auto shows = [&] { return IsWindowVisible(session.window) != 0; };
     if (c.keys != nullptr) {
         EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), c.keys, [&] {
-            return c.storedAfter >= 0 ? StoredSoon(path, "HIDE_FULLSCREEN", c.storedAfter)()
-                                      : WaitFor(kSettleTimeoutMs, [&] { return !shows(); });
+            return c.storedAfter < 0 ? WaitFor(kSettleTimeoutMs, [&] { return !shows(); })
+                                     : StoredSoon(session.folder.SettingsPath(), "HIDE_FULLSCREEN",
+                                                  c.storedAfter)();
         }));
     }
+    HWND front = CreateWindowExA(0, "STATIC", "full screen", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                 nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(PumpMessagesUntil(kSettleTimeoutMs, [&] {
+        SetForegroundWindow(front);
+        return GetForegroundWindow() == front;
+    }));
+    EXPECT_EQ(
+        PumpMessagesUntil(c.hides ? kSettleTimeoutMs : kWatchAndSomeMs, [&] { return !shows(); }),
+        c.hides);
+    SetWindowPos(front, nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
     const bool userHid = c.storedAfter < 0;
-
-    FrontWindow front;
-    ASSERT_TRUE(front.InFront());
-    if (c.hides) {
-        EXPECT_TRUE(PumpMessagesUntil(kSettleTimeoutMs, [&] { return !shows(); }));
-    } else if (!userHid) {
-        EXPECT_FALSE(PumpMessagesUntil(kStaysMs, [&] { return !shows(); }))
-            << "hidden over a full-screen window";
-    }
-    // No longer covering the screen: back within about a second, and without
-    // taking the keyboard from the window in front.
-    SetWindowPos(front.window, nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (userHid) {
-        EXPECT_FALSE(PumpMessagesUntil(kStaysMs, shows)) << "shown against the user's hide";
-    } else {
-        EXPECT_TRUE(PumpMessagesUntil(kSettleTimeoutMs, shows));
-        EXPECT_TRUE(ShowsText(session.window, CoordinatesText(CursorPosition()), DefaultLook(),
-                              kSettleTimeoutMs));
-    }
-    EXPECT_EQ(GetForegroundWindow(), front.window) << "the indicator took the foreground";
+    EXPECT_EQ(PumpMessagesUntil(userHid ? kWatchAndSomeMs : kSettleTimeoutMs, shows), !userHid);
+    EXPECT_EQ(GetForegroundWindow(), front) << "the indicator took the foreground";
+    DestroyWindow(front);
 }
 
 const FullScreenCase kFullScreenCases[] = {
