@@ -6,6 +6,7 @@
 #include "app/ColourSwatch.h"
 #include "app/CursorColourWin32.h"
 #include "app/DisplayLayoutWin32.h"
+#include "app/FullScreenWin32.h"
 #include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/LocalClockWin32.h"
@@ -248,7 +249,9 @@ void ShowOnScreen(HWND window, POINT cursor, const MonitorArea& monitor) {
     const TickWork work = shownIndicator.Plan(
         face, IndicatorBounds{at.x, at.y, size.width, size.height}, now, indicatorState.dialogOpen);
     if (work.place) {
-        SetWindowPos(window, HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
+        // Shown without activation: the user's window keeps the keyboard.
+        SetWindowPos(window, HWND_TOPMOST, at.x, at.y, size.width, size.height,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
     }
     if (work.repaint) {
         PaintNow(window);
@@ -286,7 +289,7 @@ void Tick(HWND window, POINT cursor) {
     BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
                        indicatorState.text);
     indicatorState.swatch = sources.swatch;
-    if (!indicatorState.hidden) {
+    if (!indicatorState.hidden && !StepAsideForFullScreen(window, monitor.rect)) {
         ShowOnScreen(window, cursor, monitor);
     }
     PaceTheTick(window, cursor);

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/DeskCommands.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
 #include "res/resource.h"
@@ -47,6 +48,7 @@ void ApplyStoredModes(HWND window) {
     SetColourNotation(
         ParseColourNotation(indicatorSettings.ReadString(kSettingsSection, kColorFormatKey, "")),
         false);
+    LoadDeskOptions();
 }
 
 void RunMessageLoop() {

@@ -1,6 +1,7 @@
 #include "app/TrayCommands.h"
 
 #include "app/Clipboard.h"
+#include "app/DeskCommands.h"
 #include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
@@ -160,6 +161,7 @@ void OpenPopupMenu(HWND window) {
     GetCursorPos(&cursor);
     SetForegroundWindow(window);
     SetFocus(window);
+    ShowDeskCaptions(indicatorState.popupMenu);
     TrackPopupMenu(indicatorState.popupMenu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window,
                    nullptr);
     PostMessageA(window, WM_NULL, 0, 0);
@@ -189,6 +191,9 @@ LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     }
     if (command >= IDM_COLOR_HEX && command <= IDM_COLOR_CSS_HSL) {
         SetColourNotation(static_cast<int>(command - IDM_COLOR_HEX), true);
+        return 0;
+    }
+    if (OnDeskCommand(command)) {
         return 0;
     }
     switch (command) {

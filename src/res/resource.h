@@ -46,6 +46,8 @@
 #define IDM_COLOR_DECIMAL 40052
 #define IDM_COLOR_CSS_RGB 40053
 #define IDM_COLOR_CSS_HSL 40054
+#define IDM_AUTOSTART 40059
+#define IDM_HIDE_FULLSCREEN 40060
 
 // Display-settings dialog controls
 #define IDC_SETTINGS_CANCEL 1001

@@ -2,13 +2,18 @@
 
 #include "settings/SettingsPath.h"
 
-// The settings file "tavi.ini" beside the executable, read and written through
-// the Windows profile functions. Every read has a default; every write reaches
-// the file before it returns.
+// The settings file "tavi.ini", read and written through the Windows profile
+// functions. Every read has a default; every write reaches the file before it
+// returns.
 class SettingsFile {
-public:
-    // Sets the path from a file name (see ComposeSettingsPath). When the path
-    // does not fit, every read gives its default and every write is skipped.
+  public:
+    // A name with a backslash is the path. A bare name is the program's own
+    // file, shared by every instance: beside the executable, or the per-user
+    // one in "%APPDATA%\Tavikan" when the executable's folder refuses it
+    // (settings/SettingsPlace.h). The first write that the file beside the
+    // executable refuses carries the settings read so far to the per-user file
+    // and is made there. When no path fits, every read gives its default and
+    // every write is skipped.
     void ResolvePath(const char* fileName);
 
     int ReadInt(const char* section, const char* key, int defaultValue) const;
@@ -21,10 +26,12 @@ public:
     void WriteInt(const char* section, const char* key, int value) const;
     void WriteString(const char* section, const char* key, const char* text) const;
 
-    const char* Path() const { return path; }
+    // The file that reads and writes go to now.
+    const char* Path() const;
 
-private:
+  private:
     char path[kSettingsPathSize] = {};
+    bool isProgramFile = false;  // follows the program's own file wherever it is kept
 };
 
 constexpr const char* kSettingsFileName = "tavi.ini";

@@ -17,6 +17,7 @@ constexpr const char* kOffsetYKey = "WINPOINT_Y";
 constexpr const char* kDateFormatKey = "DATE_FORMAT";
 // Colour mode's notation: exactly 0 to 3, anything else reads as 0 (text/ColourNotation.h).
 constexpr const char* kColorFormatKey = "COLOR_FORMAT";
+constexpr const char* kHideFullScreenKey = "HIDE_FULLSCREEN";
 // The global hotkeys, by action (settings/HotkeySetting.h); missing means none.
 constexpr const char* kHotkeySettingKeys[kHotkeyActionCount] = {"HOTKEY_COPY", "HOTKEY_HIDE",
                                                                 "HOTKEY_MODE"};
@@ -29,3 +30,4 @@ constexpr int kDefaultTextColor = 0;           // black
 constexpr int kDefaultBackColor = 0x00D9FFFF;  // red 255, green 255, blue 217
 constexpr int kDefaultOffsetX = 12;
 constexpr int kDefaultOffsetY = 15;
+constexpr int kDefaultHideFullScreen = 0;  // shown over full-screen programs too

@@ -51,3 +51,7 @@ bool ComposeSettingsPath(const char* executablePath, const char* fileName,
     std::memcpy(path + prefixLength, fileName, nameLength);
     return true;
 }
+
+bool NamesItsFolder(const char* fileName) {
+    return LastBackslash(fileName) != nullptr;
+}

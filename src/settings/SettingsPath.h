@@ -9,3 +9,7 @@ constexpr std::size_t kSettingsPathSize = 260;  // MAX_PATH: 259 bytes of text a
 // Returns false, with an empty path, when the result does not fit.
 bool ComposeSettingsPath(const char* executablePath, const char* fileName,
                          char (&path)[kSettingsPathSize]);
+
+// Whether the name holds a backslash (by whole characters), so that it stands
+// as the path instead of going beside the executable.
+bool NamesItsFolder(const char* fileName);

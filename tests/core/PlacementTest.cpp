@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/DisplayLayout.h"
+#include "app/FullScreen.h"
 #include "app/Placement.h"
 #include "settings/DpiScale.h"
 
@@ -211,6 +212,29 @@ TEST(DpiScaleTest, StoredValuesSurviveTheWayThereAndBack) {
                 << stored << " at " << dpi;
         }
     }
+}
+
+// The foreground window against the pointer's monitor, left of the primary.
+TEST(FullScreenTest, TellsAFullScreenProgram) {
+    const ScreenRect monitor{-1024, 0, 0, 768};
+    const struct {
+        ScreenRect window;
+        const char* windowClass;
+        bool fullScreen;
+    } rows[] = {
+        {{-1024, 0, 0, 768}, "Game", true},         {{-1032, -8, 8, 776}, "Game", true},
+        {{-1024, 0, 1280, 1024}, "Game", true},     {{-1024, 0, -1, 768}, "Game", false},
+        {{-1024, 0, 0, 767}, "Game", false},        {{-1023, 0, 0, 768}, "Game", false},
+        {{-1024, 1, 0, 768}, "Game", false},        {{0, 0, 1280, 1024}, "Game", false},
+        {{-1024, 0, 1280, 1024}, "Progman", false}, {{-1024, 0, 1280, 1024}, "WorkerW", false},
+        {{-1024, 0, 0, 768}, "WorkerWindow", true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(IsFullScreenProgram(row.window, row.windowClass, monitor), row.fullScreen)
+            << row.window.left << "," << row.window.top << " " << row.windowClass;
+    }
+    // No monitor at all: nothing covers it.
+    EXPECT_FALSE(IsFullScreenProgram(ScreenRect{0, 0, 300, 200}, "Game", ScreenRect{0, 0, 0, 0}));
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <ostream>
 #include <string>
 
+#include "app/Autostart.h"
 #include "settings/SettingsPath.h"
+#include "settings/SettingsPlace.h"
 #include "text/CodePage.h"
 
 namespace {
@@ -105,5 +107,55 @@ const PathCase kShiftJisCases[] = {
     {"only trail bytes: no directory", kHyou + ".exe", "tavi.ini", false, ""},
 };
 INSTANTIATE_TEST_SUITE_P(ShiftJis, SettingsPathShiftJisTest, testing::ValuesIn(kShiftJisCases));
+
+// The per-user file: "executable" holds the value of %APPDATA%.
+class PerUserPathTest : public testing::TestWithParam<PathCase> {};
+
+TEST_P(PerUserPathTest, Composes) {
+    const PathCase& c = GetParam();
+    char path[kSettingsPathSize];
+    char folder[kSettingsPathSize];
+    EXPECT_EQ(ComposePerUserPath(c.executable.c_str(), c.name.c_str(), path, folder), c.fits);
+    EXPECT_EQ(std::string(path), c.path);
+}
+
+const std::string kRoaming = "C:\\Users\\u\\AppData\\Roaming";
+const std::string kLong = "C:\\" + std::string(239, 'a');  // 259 bytes with "\\Tavikan\\tavi.ini"
+const PathCase kPerUserCases[] = {
+    {"in the folder Tavikan", kRoaming, "tavi.ini", true, kRoaming + "\\Tavikan\\tavi.ini"},
+    {"no doubled backslash", kRoaming + "\\", "tavi.ini", true, kRoaming + "\\Tavikan\\tavi.ini"},
+    {"259 bytes fit", kLong, "tavi.ini", true, kLong + "\\Tavikan\\tavi.ini"},
+    {"260 bytes do not", kLong + "b", "tavi.ini", false, ""},
+    {"no %APPDATA%", "", "tavi.ini", false, ""},
+};
+INSTANTIATE_TEST_SUITE_P(PerUser, PerUserPathTest, testing::ValuesIn(kPerUserCases));
+
+// Whether a Run value names the program: quoted or not, in any case, and
+// double-byte characters (whose second byte may be a letter's) exactly.
+TEST(RunValueTest, NamesTheProgramOrNot) {
+    const char* const program = "C:\\Tools\\tavikan.exe";
+    const struct {
+        const char* value;
+        bool names;
+    } rows[] = {
+        {"\"C:\\Tools\\tavikan.exe\"", true},
+        {"C:\\Tools\\tavikan.exe", true},
+        {"\"c:\\TOOLS\\Tavikan.EXE\"", true},
+        {"\"C:\\Old\\tavikan.exe\"", false},
+        {"\"C:\\Tools\\tavikan.exe\" /x", false},
+        {"\"C:\\Tools\\tavikan\"", false},
+        {"\"C:\\Tools\\tavikan.exe", false},
+        {"", false},
+        {"\"\"", false},
+        {"\"", false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(RunValueNamesProgram(row.value, program), row.names) << row.value;
+    }
+    if (IsLeadByte(0x82)) {
+        EXPECT_TRUE(RunValueNamesProgram("C:\\\x82\x61\\T.exe", "C:\\\x82\x61\\t.EXE"));
+        EXPECT_FALSE(RunValueNamesProgram("C:\\\x82\x61\\t.exe", "C:\\\x82\x41\\t.exe"));
+    }
+}
 
 }  // namespace

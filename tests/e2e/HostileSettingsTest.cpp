@@ -2,7 +2,7 @@
 // keeps running, closes with exit code 0 and writes back nothing but ALPHA,
 // MODE and VIEW_MODE with the values it read, and registers no hotkey from a
 // damaged value. A folder in the file's place refuses those writes and stays
-// as it was.
+// as it was; they go to the per-user file instead.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -59,9 +59,9 @@ int ReadAndWriteBack(const std::string& path, const char* key, int fallback) {
 // Every key of the section with the value that valueFor gives it.
 std::string EveryKey(const std::function<std::string(const std::string& key)>& valueFor) {
     std::string text = "[MAIN]\r\n";
-    for (const char* key :
-         {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y", "DATE_FORMAT", "MODE",
-          "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY", "HOTKEY_HIDE", "HOTKEY_MODE"}) {
+    for (const char* key : {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y",
+                            "DATE_FORMAT", "MODE", "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY",
+                            "HOTKEY_HIDE", "HOTKEY_MODE", "HIDE_FULLSCREEN"}) {
         text += std::string(key) + "=" + valueFor(key) + "\r\n";
     }
     return text;
@@ -108,6 +108,7 @@ class E2eHostileSettings : public testing::TestWithParam<HostileCase> {};
 TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     const HostileCase& c = GetParam();
     ASSERT_TRUE(PlaceCursor(400, 300));
+    RemovePerUserSettings();
     IndicatorSession session;
     ASSERT_TRUE(session.folder.Ready()) << session.folder.Error();
 
@@ -125,6 +126,8 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
         EXPECT_EQ(exitCode, 0u);
         EXPECT_NE(GetFileAttributesA(settings.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
         EXPECT_TRUE(RemoveDirectoryA(settings.c_str())) << "the folder is no longer empty";
+        EXPECT_EQ(ReadMainValue(PerUserSettingsPath(), "VIEW_MODE"), "0") << "not carried over";
+        RemovePerUserSettings();
         return;
     }
 
@@ -178,6 +181,7 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     }
     Unprepare(c, reference);
     Unprepare(c, session.folder.SettingsPath());
+    RemovePerUserSettings();
 }
 
 // Test lists name a case by its name alone.
@@ -229,6 +233,8 @@ const HostileCase kCases[] = {
                                                                                sizeof f.lfFaceName);
                                                                })}})},
     {"FontOversized", MainSection({{"FONT", FontText([](LOGFONTA& f) { f.lfHeight = -400; })}})},
+    {"HideFullScreenNeitherZeroNorOne",
+     MainSection({{"HIDE_FULLSCREEN", "7"}, {"MODE", "0"}, {"ALPHA", "40040"}})},
     {"OutOfRangeModes", MainSection({{"MODE", "5"}, {"ALPHA", "5"}, {"VIEW_MODE", "9"}})},
     {"EmptyValues", MainSection({{"ALPHA", ""},
                                  {"MODE", ""},

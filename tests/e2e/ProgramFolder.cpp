@@ -12,3 +12,18 @@ ProgramFolder::ProgramFolder() {
         }
     }
 }
+
+std::string PerUserSettingsFolder() {
+    char appData[MAX_PATH] = {};
+    GetEnvironmentVariableA("APPDATA", appData, MAX_PATH);
+    return std::string(appData) + "\\Tavikan";
+}
+
+std::string PerUserSettingsPath() {
+    return PerUserSettingsFolder() + "\\tavi.ini";
+}
+
+void RemovePerUserSettings() {
+    DeleteFileA(PerUserSettingsPath().c_str());
+    RemoveDirectoryA(PerUserSettingsFolder().c_str());
+}

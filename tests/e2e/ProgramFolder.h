@@ -21,3 +21,9 @@ class ProgramFolder : public TempFolder {
   private:
     std::string error_;
 };
+
+// Where the program keeps its settings when its own folder refuses them:
+// %APPDATA%\Tavikan\tavi.ini. Removing them leaves neither file nor folder.
+std::string PerUserSettingsFolder();
+std::string PerUserSettingsPath();
+void RemovePerUserSettings();

@@ -11,6 +11,9 @@
 #include "IndicatorPicture.h"
 #include "IndicatorSession.h"
 #include "MouseInput.h"
+#include "ProfileContents.h"
+#include "TrayMenu.h"
+#include "WaitFor.h"
 
 namespace {
 
@@ -78,6 +81,7 @@ TEST(E2eStartup, FirstStartShowsBorderedIndicatorAndStoresDefaults) {
     const std::string bytes = ReadFileBytes(session.folder.SettingsPath());
     const std::vector<std::string> expected = {"[MAIN]", "ALPHA=40036", "MODE=1", "VIEW_MODE=0"};
     EXPECT_EQ(NonEmptyLines(bytes), expected) << "file bytes: " << bytes;
+    EXPECT_FALSE(FileExists(PerUserSettingsFolder())) << "a folder that can be written is enough";
 }
 
 TEST(E2eStartup, SecondStartEndsWithOneAndChangesNothing) {
@@ -163,5 +167,38 @@ const BorderCase kBorderCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Values, E2eBorder, testing::ValuesIn(kBorderCases), CaseName());
+
+// run-read-only.sh mounts a folder read-only with the program and a tavi.ini
+// (MODE=0, DATE_FORMAT=TAVI). Start-up carries that file to the per-user one,
+// Clock is chosen there, and the next start reads it back.
+TEST(E2eReadOnlyFolder, KeepsAChoiceAcrossARestartInThePerUserFile) {
+    char folder[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("TAVIKAN_READ_ONLY_FOLDER", folder, MAX_PATH) == 0) {
+        GTEST_SKIP() << "runs in a read-only folder (E2eReadOnlyFolder.Mounted)";
+    }
+    const std::string executable = std::string(folder) + "\\" TAVIKAN_EXE_NAME;
+    const std::string perUser = PerUserSettingsPath();
+    RemovePerUserSettings();
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    for (const char* shown : {"x:300 y:300", "TAVI"}) {
+        RunningProgram program;
+        ASSERT_TRUE(program.Start(executable)) << program.Error();
+        HWND window = program.WaitForIndicator(kStartTimeoutMs);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(ShowsText(window, shown, DefaultLook(), kSettleTimeoutMs));
+        EXPECT_EQ(ReadMainValue(perUser, "DATE_FORMAT"), "TAVI") << "not carried over";
+        EXPECT_EQ(ReadMainValue(perUser, "ALPHA"), "40036");
+        if (ReadMainValue(perUser, "MODE") == "0") {
+            EXPECT_TRUE(ChooseUntil(program.ProcessId(), menu_keys::kClock, [&] {
+                return WaitFor(kSettleTimeoutMs, [&] { return ReadMainInt(perUser, "MODE", 0); });
+            }));
+        }
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        DWORD exitCode = 99;
+        EXPECT_TRUE(program.WaitForExit(kExitTimeoutMs, &exitCode) && exitCode == 0);
+    }
+    EXPECT_EQ(ReadMainValue(std::string(folder) + "\\tavi.ini", "MODE"), "0");
+    RemovePerUserSettings();
+}
 
 }  // namespace

@@ -80,7 +80,7 @@ testing::AssertionResult ChooseUntil(DWORD processId, const std::string& keys, E
 
 // Key sequences for the items of the menu: the letters of the top-level items,
 // and the way into the two submenus (from the top of the menu, Up wraps round
-// to Close; four more, past the separator, reach the transparency submenu).
+// to Close; six more, past the separator, reach the transparency submenu).
 namespace menu_keys {
 constexpr char kAbout[] = "V";
 constexpr char kClock[] = "T";
@@ -93,10 +93,12 @@ constexpr char kFont[] = "F";
 constexpr char kCopy[] = "C";
 constexpr char kHide[] = "H";
 constexpr char kHotkeys[] = "K";
+constexpr char kHideFullScreen[] = "U";
+constexpr char kAutostart[] = "W";
 constexpr char kClose[] = "X";
-// Opens the transparency submenu from the freshly opened menu: Up five times
+// Opens the transparency submenu from the freshly opened menu: Up seven times
 // (VK_UP), then Right (VK_RIGHT).
-constexpr char kIntoTransparency[] = "\x26\x26\x26\x26\x26\x27";
+constexpr char kIntoTransparency[] = "\x26\x26\x26\x26\x26\x26\x26\x27";
 // The n-th item (0 first) of a submenu.
 std::string PlacementItem(int index);
 std::string TransparencyItem(int index);

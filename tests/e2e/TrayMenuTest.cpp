@@ -610,3 +610,127 @@ TEST(E2eHide, SurvivesPointerMovesAndADialogAndIsNotStored) {
 }
 
 }  // namespace
+
+// --- Start with Windows, and out of the way of full-screen programs ----------
+
+namespace {
+
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The Run value "Tavikan": "none" when missing, "?" when no string.
+std::string RunValue() {
+    char value[8192] = {};
+    DWORD size = sizeof value;
+    const LSTATUS status =
+        RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", RRF_RT_REG_SZ, nullptr, value, &size);
+    return status == ERROR_SUCCESS ? value : status == ERROR_FILE_NOT_FOUND ? "none" : "?";
+}
+
+struct AutostartCase {
+    const char* name;
+    DWORD type;  // REG_NONE: no value before
+    std::string data;
+};
+
+void PrintTo(const AutostartCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class E2eAutostart : public testing::TestWithParam<AutostartCase> {};
+
+// Whatever stood there, the item points the value here; chosen again, it
+// deletes it. Start-up writes nothing there, and the item nothing to tavi.ini.
+TEST_P(E2eAutostart, PointsTheRunValueHereThenRemovesIt) {
+    const AutostartCase& c = GetParam();
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan");
+    if (c.type != REG_NONE) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan", c.type, c.data.data(),
+                        static_cast<DWORD>(c.data.size()));
+    }
+    const std::string before = RunValue();
+    IndicatorSession session;
+    ASSERT_TRUE(session.StartWithoutSettings());
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const ProfileContents settings = ReadProfile(session.folder.SettingsPath());
+    EXPECT_EQ(RunValue(), before) << "start-up changed the Run value";
+    const auto runValueIs = [](const std::string& want) {
+        return [want] { return WaitFor(kSettleTimeoutMs, [&] { return RunValue() == want; }); };
+    };
+    const DWORD processId = session.program.ProcessId();
+    EXPECT_TRUE(ChooseUntil(processId, menu_keys::kAutostart,
+                            runValueIs("\"" + session.folder.ExecutablePath() + "\"")));
+    EXPECT_TRUE(ChooseUntil(processId, menu_keys::kAutostart, runValueIs("none")));
+    EXPECT_EQ(ReadProfile(session.folder.SettingsPath()), settings);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "Tavikan");
+}
+
+const AutostartCase kAutostartCases[] = {
+    {"NoValue", REG_NONE, ""},
+    {"AnotherPath", REG_SZ, std::string("\"C:\\old\\tavikan.exe\"", 22)},
+    {"NotAString", REG_DWORD, std::string(4, '\x01')},
+    {"Empty", REG_SZ, std::string(1, '\0')},
+    {"FarTooLong", REG_SZ, std::string(6000, 'p') + '\0'},
+};
+
+INSTANTIATE_TEST_SUITE_P(RunValues, E2eAutostart, testing::ValuesIn(kAutostartCases), CaseName());
+
+struct FullScreenCase {
+    const char* name;
+    const char* stored;  // HIDE_FULLSCREEN at start
+    const char* keys;    // chosen first, with its effect on HIDE_FULLSCREEN; -1: hidden
+    int storedAfter;
+    bool hides;  // while a full-screen window is in front
+};
+
+void PrintTo(const FullScreenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class E2eFullScreen : public testing::TestWithParam<FullScreenCase> {};
+
+// A window of this test covers the screen in front, then shrinks: the
+// indicator steps aside while it covers, if chosen so (the sleeping tick's
+// watch sees it), and comes back without taking the foreground.
+TEST_P(E2eFullScreen, StepsAsideWhileAFullScreenWindowIsInFront) {
+    const FullScreenCase& c = GetParam();
+    constexpr DWORD kWatchAndSomeMs = 1500;
+    ASSERT_TRUE(PlaceCursor(400, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}, {"HIDE_FULLSCREEN", c.stored}})));
+    ASSERT_TRUE(session.WaitForFirstTick());
+    const auto shows = [&] { return IsWindowVisible(session.window) != 0; };
+    if (c.keys != nullptr) {
+        EXPECT_TRUE(ChooseUntil(session.program.ProcessId(), c.keys, [&] {
+            return c.storedAfter < 0 ? WaitFor(kSettleTimeoutMs, [&] { return !shows(); })
+                                     : StoredSoon(session.folder.SettingsPath(), "HIDE_FULLSCREEN",
+                                                  c.storedAfter)();
+        }));
+    }
+    HWND front = CreateWindowExA(0, "STATIC", "full screen", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                 nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(PumpMessagesUntil(kSettleTimeoutMs, [&] {
+        SetForegroundWindow(front);
+        return GetForegroundWindow() == front;
+    }));
+    EXPECT_EQ(
+        PumpMessagesUntil(c.hides ? kSettleTimeoutMs : kWatchAndSomeMs, [&] { return !shows(); }),
+        c.hides);
+    SetWindowPos(front, nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    const bool userHid = c.storedAfter < 0;
+    EXPECT_EQ(PumpMessagesUntil(userHid ? kWatchAndSomeMs : kSettleTimeoutMs, shows), !userHid);
+    EXPECT_EQ(GetForegroundWindow(), front) << "the indicator took the foreground";
+    DestroyWindow(front);
+}
+
+const FullScreenCase kFullScreenCases[] = {
+    {"StoredOn", "1", nullptr, 1, true},
+    {"Off", "0", nullptr, 0, false},
+    {"TurnedOnFromTheMenu", "0", menu_keys::kHideFullScreen, 1, true},
+    {"TurnedOffFromTheMenu", "1", menu_keys::kHideFullScreen, 0, false},
+    {"TheUsersHideWins", "1", menu_keys::kHide, -1, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Options, E2eFullScreen, testing::ValuesIn(kFullScreenCases), CaseName());
+
+}  // namespace

@@ -62,7 +62,9 @@ HMENU BuildMenu(const std::set<UINT>& greyed) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     add(menu, 40047, L"コピー(&C)");
     add(menu, 40048, L"隠す(&H)");
+    add(menu, 40060, L"全画面表示中は隠す(&U)");
     add(menu, 40049, L"ホットキー設定(&K)...");
+    add(menu, 40059, L"Windows 起動時に開始(&W)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     add(menu, 40034, L"閉じる(&X)");
     return menu;

@@ -39,12 +39,13 @@ program_tables=$("$objdump" -p "$program") || { echo "FAIL: cannot read $program
 check_system_imports "$(basename "$program")" "$program_tables" mhook.dll
 
 # The program's entries under "DLL Name: MHook.dll", up to the next blank line.
-# An import by ordinal shows as "<vma> <ordinal> <none>", one by name with its name.
+# An import by ordinal shows as "<vma> <ordinal> <none>", one by name with its name;
+# a 64-bit program's ordinals are padded with zeros ("000000001"), read as numbers.
 program_imports=$(printf '%s\n' "$program_tables" | awk '
     /DLL Name:/ { inside = ($3 == "MHook.dll"); next }
     inside && NF == 0 { inside = 0 }
     inside && $1 != "vma:" { print }')
-by_ordinal=$(printf '%s\n' "$program_imports" | awk '$3 == "<none>" { print $2 }' | sort -n | tr '\n' ' ')
+by_ordinal=$(printf '%s\n' "$program_imports" | awk '$3 == "<none>" { print $2 + 0 }' | sort -n | tr '\n' ' ')
 [ "$by_ordinal" = "1 2 3 4 5 " ] ||
     fail "the program imports MHook.dll ordinals '$by_ordinal', expected '1 2 3 4 5 '"
 by_name=$(printf '%s\n' "$program_imports" | awk 'NF && $3 != "<none>"')

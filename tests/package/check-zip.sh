@@ -1,8 +1,9 @@
 #!/bin/sh
-# check-zip.sh CPACK CPACK_CONFIG FOLDER OBJDUMP ZIP_NAME MENU_RC
+# check-zip.sh CPACK CPACK_CONFIG FOLDER OBJDUMP ZIP_NAME MENU_RC MACHINE
 # Makes the release zip with CPack into FOLDER and checks it: exactly
-# tavikan.exe, MHook.dll, README.txt and README-ja.txt at its top, an exe that
-# imports nothing but system DLLs and MHook.dll, READMEs with Windows line ends,
+# tavikan.exe, MHook.dll, README.txt and README-ja.txt at its top, both
+# programs built for MACHINE (objdump's architecture: i386 or i386:x86-64), an
+# exe that imports nothing but system DLLs and MHook.dll, READMEs with Windows line ends,
 # the Japanese one in UTF-8 with a byte-order mark and naming every caption of
 # the tray menu in MENU_RC as the menu shows it.
 cpack=$1
@@ -11,6 +12,7 @@ folder=$3
 objdump=$4
 zip_name=$5
 menu_rc=$6
+machine=$7
 failed=0
 fail() {
     echo "FAIL: $*" >&2
@@ -30,6 +32,10 @@ expected="MHook.dll README-ja.txt README.txt tavikan.exe "
 mkdir -p "$folder/unpacked"
 unzip -q -o "$zip" -d "$folder/unpacked" || fail "cannot unpack $zip_name"
 exe="$folder/unpacked/tavikan.exe"
+for program in tavikan.exe MHook.dll; do
+    found=$("$objdump" -f "$folder/unpacked/$program" | sed -n 's/^architecture: \([^,]*\),.*/\1/p')
+    [ "$found" = "$machine" ] || fail "$program is built for '$found', expected '$machine'"
+done
 tables=$("$objdump" -p "$exe") || { echo "FAIL: cannot read tavikan.exe" >&2; exit 1; }
 imports=$(printf '%s\n' "$tables" | sed -n 's/^[[:space:]]*DLL Name: //p')
 [ -n "$imports" ] || fail "no import table found in tavikan.exe"
