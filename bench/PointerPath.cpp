@@ -28,6 +28,8 @@
 //                                      of stillness, timed until the indicator sits beside the
 //                                      pointer; prints "awake median M worst W asleep median M
 //                                      worst W" (a move not followed within 2 s counts 2000)
+//   pointer-path window SECONDS        shows a captioned window at 150, 100 (400 x 300) for
+//                                      SECONDS, for Coordinates to count from
 #include <windows.h>
 
 #include <algorithm>
@@ -343,6 +345,27 @@ int Unseen(int count, int offsetX, int offsetY) {
     return 0;
 }
 
+// Not activated, so that the program keeps whatever else it had.
+int WindowFor(double seconds) {
+    HWND window = CreateWindowExA(0, "STATIC", "under the pointer", WS_OVERLAPPEDWINDOW, 150, 100,
+                                  400, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr) {
+        return 1;
+    }
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    const double end = NowMs() + seconds * 1000;
+    for (double now = NowMs(); now < end; now = NowMs()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now) + 1,
+                                  QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -370,10 +393,13 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "unseen") == 0) {
         return Unseen(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
     }
+    if (argc == 3 && std::strcmp(argv[1], "window") == 0) {
+        return WindowFor(std::atof(argv[2]));
+    }
     std::fprintf(stderr,
                  "usage: pointer-path place X Y | walk SECONDS OFFSET_X OFFSET_Y | first-moves "
                  "COUNT OFFSET_X OFFSET_Y | clock SECONDS | follow SECONDS OFFSET_X OFFSET_Y | "
                  "latency STEPS OFFSET_X OFFSET_Y | burst SECONDS OFFSET_X OFFSET_Y | unseen "
-                 "COUNT OFFSET_X OFFSET_Y\n");
+                 "COUNT OFFSET_X OFFSET_Y | window SECONDS\n");
     return 2;
 }

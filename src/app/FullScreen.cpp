@@ -1,12 +1,10 @@
 #include "app/FullScreen.h"
 
-#include <cstring>
+#include "app/ShellDesktop.h"
 
 bool IsFullScreenProgram(const ScreenRect& window, const char* windowClass,
                          const ScreenRect& monitor) {
-    // The desktop behind the icons: "Progman", and "WorkerW" in front of it
-    // since Windows 8.
-    if (std::strcmp(windowClass, "Progman") == 0 || std::strcmp(windowClass, "WorkerW") == 0) {
+    if (IsShellDesktopClass(windowClass)) {
         return false;
     }
     return monitor.left < monitor.right && monitor.top < monitor.bottom &&

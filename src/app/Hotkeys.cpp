@@ -1,6 +1,7 @@
 #include "app/Hotkeys.h"
 
 #include "app/IndicatorState.h"
+#include "app/RangeMeasureWin32.h"
 #include "app/TrayCommands.h"
 #include "dialogs/HotkeyRegistration.h"
 #include "res/resource.h"
@@ -57,6 +58,9 @@ LRESULT OnHotkey(HWND window, WPARAM id) {
         case HotkeyId(kHotkeyNextMode):
             return OnMenuCommand(window, ModeCommand(NextDisplayMode(indicatorState.displayMode)),
                                  0);
+        case HotkeyId(kHotkeyAnchor):
+            OnAnchorKey(window);
+            return 0;
         default:
             return 0;
     }

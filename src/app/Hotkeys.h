@@ -3,9 +3,10 @@
 #include <windows.h>
 
 // The indicator's global hotkeys: copy the line, hide or show the indicator,
-// and the next display mode. Each acts as its menu command does.
+// the next display mode, each as its menu command does, and the anchor of a
+// Range measurement without a drag.
 
-// At creation: reads the three stored keys and registers each one.
+// At creation: reads the stored keys and registers each one.
 void TakeStoredHotkeys(HWND window);
 
 // Registers every stored key for the window. A key that another program

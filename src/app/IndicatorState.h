@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/ColourSwatch.h"
+#include "app/CoordinateOrigin.h"
 #include "app/DisplayLayout.h"
 #include "app/DisplayMode.h"
 #include "app/IndicatorText.h"
@@ -44,6 +45,9 @@ struct IndicatorState {
     ViewMode viewMode = kViewCorrected;
     int alphaCommand = 0;    // the transparency command in force, 40036 to 40046
     int colourNotation = 0;  // Colour mode's notation (text/ColourNotation.h)
+    CoordinateOrigin coordinateOrigin = kOriginScreen;  // what Coordinates counts from
+    // Lengths and counted coordinates in page pixels (96 DPI) of their monitor.
+    bool pagePixels = false;
     // The colour that Colour mode's swatch shows, read on the last tick.
     std::uint32_t swatch = kNoSwatch;
     char text[kIndicatorTextSize] = {};

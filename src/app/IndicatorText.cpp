@@ -40,8 +40,8 @@ void WriteRange(IndicatorTextSources& sources, char* text) {
     std::int64_t width = 0;
     std::int64_t height = 0;
     if (to != nullptr) {
-        width = std::int64_t{to->x} - drag.start.x;
-        height = std::int64_t{to->y} - drag.start.y;
+        width = PagePixels(std::int64_t{to->x} - drag.start.x, drag.lengthDpi);
+        height = PagePixels(std::int64_t{to->y} - drag.start.y, drag.lengthDpi);
     }
     std::snprintf(text, kIndicatorTextSize, "size x:%" PRId64 " y:%" PRId64, width, height);
 }

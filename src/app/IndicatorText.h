@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "settings/DpiScale.h"
+
 // The line the indicator shows, and the window size it needs. Platform-free:
 // the tick hands in what it read from the system.
 
@@ -22,6 +24,9 @@ struct DragPoints {
     ScreenPoint start;
     ScreenPoint end;
     ScreenPoint current;
+    // The size is shown in page pixels of a monitor at this DPI: that of the
+    // monitor where the measurement started, or 96 to show it as it is.
+    int lengthDpi = kBaseDpi;
 };
 
 // The colour of the screen pixel under the cursor, and the notation it is
@@ -46,7 +51,8 @@ class IndicatorTextSources {
 // Rebuilds text (kIndicatorTextSize bytes) for the display mode: 0 Coordinates,
 // 1 Clock, 2 Range, 3 Colour (empty when the screen could not be read); any
 // other mode leaves text as it is. Range sizes are differences taken in 64
-// bits, so hostile points print their true size.
+// bits, so hostile points print their true size. Coordinates shows cursor as
+// it is handed in: the tick counts it from the chosen origin.
 void BuildIndicatorText(int displayMode, ScreenPoint cursor, IndicatorTextSources& sources,
                         char* text);
 

@@ -10,8 +10,10 @@
 #include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/LocalClockWin32.h"
+#include "app/MeasureTermsWin32.h"
 #include "app/MouseInputWin32.h"
 #include "app/Placement.h"
+#include "app/RangeMeasureWin32.h"
 #include "app/ShownIndicator.h"
 #include "app/TickPace.h"
 #include "app/TrayCommands.h"
@@ -23,19 +25,13 @@
 
 namespace {
 
-// What the tick builds its text from: the Clock format's expansion, the
-// mouse hook's drag points and the colour under the cursor, which the swatch shows.
+// What the tick builds its text from: the Clock format's expansion, Range's
+// measurement and the colour under the cursor, which the swatch shows.
 class TickSources final : public IndicatorTextSources {
   public:
     explicit TickSources(POINT cursor) : cursor_(cursor) {}
     const char* ClockText() override { return clockFormatter.FormatNow(); }
-    DragPoints DragState() override {
-        DragPoints drag{};
-        drag.start = UnpackDragPoint(GetDragStart(0));
-        drag.end = UnpackDragPoint(GetDragEnd(0));
-        drag.current = UnpackDragPoint(GetDragCurrent(0));
-        return drag;
-    }
+    DragPoints DragState() override { return RangeMeasureNow(cursor_); }
     ColourReading CursorColour() override {
         const ColourReading colour = ReadCursorColour(cursor_);
         swatch = colour.read ? colour.rgb : kNoSwatch;
@@ -286,8 +282,8 @@ void Tick(HWND window, POINT cursor) {
     const MonitorArea monitor = CursorMonitor(cursor);
     DrawAtDpi(monitor.dpi);
     TickSources sources(cursor);
-    BuildIndicatorText(indicatorState.displayMode, ScreenPoint{cursor.x, cursor.y}, sources,
-                       indicatorState.text);
+    BuildIndicatorText(indicatorState.displayMode, CoordinatesShown(window, cursor, monitor.dpi),
+                       sources, indicatorState.text);
     indicatorState.swatch = sources.swatch;
     if (!indicatorState.hidden && !StepAsideForFullScreen(window, monitor.rect)) {
         ShowOnScreen(window, cursor, monitor);

@@ -3,6 +3,7 @@
 #include "app/DeskCommands.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
+#include "app/MeasureTermsWin32.h"
 #include "res/resource.h"
 #include "settings/Appearance.h"
 #include "text/ColourNotation.h"
@@ -49,6 +50,7 @@ void ApplyStoredModes(HWND window) {
         ParseColourNotation(indicatorSettings.ReadString(kSettingsSection, kColorFormatKey, "")),
         false);
     LoadDeskOptions();
+    LoadMeasureTerms();
 }
 
 void RunMessageLoop() {

@@ -5,6 +5,8 @@
 #include "app/Hotkeys.h"
 #include "app/IndicatorState.h"
 #include "app/IndicatorWindow.h"
+#include "app/MeasureTermsWin32.h"
+#include "app/RangeMeasureWin32.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HotkeyDialog.h"
 #include "dialogs/SettingsDialog.h"
@@ -193,7 +195,7 @@ LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         SetColourNotation(static_cast<int>(command - IDM_COLOR_HEX), true);
         return 0;
     }
-    if (OnDeskCommand(command)) {
+    if (OnDeskCommand(command) || OnMeasureTermsCommand(command)) {
         return 0;
     }
     switch (command) {
@@ -216,11 +218,11 @@ LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             OpenFontChooser(window);
             break;
         case IDM_CLOCK:
-            HookStop();
+            StopRangeMeasures();
             SetDisplayMode(kDisplayClock);
             break;
         case IDM_COORDINATES:
-            HookStop();
+            StopRangeMeasures();
             SetDisplayMode(kDisplayCoordinates);
             break;
         case IDM_RANGE:
@@ -228,7 +230,7 @@ LRESULT OnMenuCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             HookStart();
             break;
         case IDM_COLOR:
-            HookStop();
+            StopRangeMeasures();
             SetDisplayMode(kDisplayColour);
             break;
         case IDM_CLOSE:

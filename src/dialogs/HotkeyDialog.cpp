@@ -10,10 +10,10 @@ HotkeyDialog hotkeyDialog;
 
 namespace {
 
-constexpr int kKeyControls[kHotkeyActionCount] = {IDC_HOTKEY_COPY, IDC_HOTKEY_HIDE,
-                                                  IDC_HOTKEY_MODE};
+constexpr int kKeyControls[kHotkeyActionCount] = {IDC_HOTKEY_COPY, IDC_HOTKEY_HIDE, IDC_HOTKEY_MODE,
+                                                  IDC_HOTKEY_ANCHOR};
 constexpr int kTakenNotes[kHotkeyActionCount] = {IDC_HOTKEY_COPY_TAKEN, IDC_HOTKEY_HIDE_TAKEN,
-                                                 IDC_HOTKEY_MODE_TAKEN};
+                                                 IDC_HOTKEY_MODE_TAKEN, IDC_HOTKEY_ANCHOR_TAKEN};
 
 void RequestClose(HWND dialog) {
     SendMessageA(dialog, WM_CLOSE, 0, 0);

@@ -19,6 +19,7 @@ constexpr UINT kDisplayModeItems[] = {IDM_COORDINATES, IDM_CLOCK, IDM_RANGE, IDM
 constexpr UINT kViewModeItems[] = {IDM_VIEW_CORRECTED, IDM_VIEW_ABSOLUTE};
 constexpr UINT kColourNotationItems[] = {IDM_COLOR_HEX, IDM_COLOR_DECIMAL, IDM_COLOR_CSS_RGB,
                                          IDM_COLOR_CSS_HSL};
+constexpr UINT kOriginItems[] = {IDM_ORIGIN_SCREEN, IDM_ORIGIN_WINDOW, IDM_ORIGIN_CLIENT};
 
 // The user's custom colours last for the run; they are never stored.
 COLORREF customColors[16] = {};
@@ -116,4 +117,21 @@ void SetColourNotation(int notation, bool store) {
         indicatorSettings.WriteInt(kSettingsSection, kColorFormatKey, notation);
     }
     MarkChoice(kColourNotationItems, notation);
+}
+
+void SetCoordinateOrigin(int origin, bool store) {
+    indicatorState.coordinateOrigin = origin;
+    if (store) {
+        indicatorSettings.WriteInt(kSettingsSection, kCoordOriginKey, origin);
+    }
+    MarkChoice(kOriginItems, origin);
+}
+
+void SetPagePixels(bool on, bool store) {
+    indicatorState.pagePixels = on;
+    if (store) {
+        indicatorSettings.WriteInt(kSettingsSection, kLogicalPixelsKey, on ? 1 : 0);
+    }
+    ModifyMenuW(indicatorState.popupMenu, IDM_LOGICAL_PIXELS, MF_BYCOMMAND | MF_STRING,
+                IDM_LOGICAL_PIXELS, on ? L"物理ピクセルで表示(&Z)" : L"論理ピクセルで表示(&Z)");
 }

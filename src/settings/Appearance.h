@@ -29,3 +29,12 @@ void SetViewMode(int mode);
 // Colour mode's notation, 0 to 3 (text/ColourNotation.h); writes "COLOR_FORMAT"
 // when store is set (a choice, not the value read at start-up).
 void SetColourNotation(int notation, bool store);
+
+// What Coordinates counts from, 0 to 2 (app/CoordinateOrigin.h); writes
+// "COORD_ORIGIN" when store is set.
+void SetCoordinateOrigin(int origin, bool store);
+
+// Lengths and counted coordinates in page pixels or as they are; writes
+// "LOGICAL_PIXELS" when store is set. The item's caption says what choosing
+// it does next.
+void SetPagePixels(bool on, bool store);

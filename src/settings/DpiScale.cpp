@@ -24,6 +24,10 @@ int ScaleToDpi(int stored, int dpi) {
 }
 
 int ScaleFromDpi(int pixels, int dpi) {
+    return HoldInIntRange(PagePixels(pixels, dpi));
+}
+
+std::int64_t PagePixels(std::int64_t pixels, int dpi) {
     // Both sides doubled, so that an odd dpi still has an exact half.
-    return HoldInIntRange(DivideRounded(std::int64_t{pixels} * kBaseDpi * 2, UsableDpi(dpi) * 2));
+    return DivideRounded(pixels * kBaseDpi * 2, UsableDpi(dpi) * 2);
 }

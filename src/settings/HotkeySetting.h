@@ -10,7 +10,8 @@ constexpr unsigned kHotkeyAlt = 0x04;       // HOTKEYF_ALT
 constexpr unsigned kHotkeyExtended = 0x08;  // HOTKEYF_EXT: an extended key of the keyboard
 
 // What a hotkey can do, in the order of the dialog's rows.
-enum HotkeyAction { kHotkeyCopy, kHotkeyHide, kHotkeyNextMode, kHotkeyActionCount };
+// The anchor starts and ends a Range measurement without a drag.
+enum HotkeyAction { kHotkeyCopy, kHotkeyHide, kHotkeyNextMode, kHotkeyAnchor, kHotkeyActionCount };
 
 // The identifier that an action's key is registered under.
 constexpr int HotkeyId(int action) {

@@ -18,9 +18,13 @@ constexpr const char* kDateFormatKey = "DATE_FORMAT";
 // Colour mode's notation: exactly 0 to 3, anything else reads as 0 (text/ColourNotation.h).
 constexpr const char* kColorFormatKey = "COLOR_FORMAT";
 constexpr const char* kHideFullScreenKey = "HIDE_FULLSCREEN";
+// What Coordinates counts from (app/CoordinateOrigin.h) and whether lengths and
+// counted coordinates are page pixels: exactly 0 to 2, and 0 or 1; anything else 0.
+constexpr const char* kCoordOriginKey = "COORD_ORIGIN";
+constexpr const char* kLogicalPixelsKey = "LOGICAL_PIXELS";
 // The global hotkeys, by action (settings/HotkeySetting.h); missing means none.
 constexpr const char* kHotkeySettingKeys[kHotkeyActionCount] = {"HOTKEY_COPY", "HOTKEY_HIDE",
-                                                                "HOTKEY_MODE"};
+                                                                "HOTKEY_MODE", "HOTKEY_ANCHOR"};
 
 constexpr int kDefaultBorder = 1;              // bordered
 constexpr int kDefaultAlphaCommand = 40036;    // 100 %, opaque

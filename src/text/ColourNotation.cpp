@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "settings/StoredChoice.h"
+
 namespace {
 
 // numerator / denominator to the nearest whole number, halves up; both are
@@ -49,10 +51,7 @@ Hsl ToHsl(int r, int g, int b) {
 }  // namespace
 
 int ParseColourNotation(const char* stored) {
-    if (stored != nullptr && stored[0] >= '0' && stored[0] <= '3' && stored[1] == '\0') {
-        return stored[0] - '0';
-    }
-    return kColourHex;
+    return ParseStoredChoice(stored, kColourCssHsl + 1);
 }
 
 void FormatColour(int notation, std::uint32_t rgb, char* text, std::size_t size) {

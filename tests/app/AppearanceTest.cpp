@@ -163,6 +163,17 @@ TEST_F(AppearanceTest, ModesStoreAndGrey) {
     SetColourNotation(2, true);  // a group of its own: the rows above left nothing greyed
     EXPECT_EQ(settings.Read("COLOR_FORMAT"), "2");
     EXPECT_EQ(Greyed(), std::vector<UINT>{IDM_COLOR_CSS_RGB});
+    SetCoordinateOrigin(2, true);
+    EXPECT_EQ(settings.Read("COORD_ORIGIN"), "2");
+    EXPECT_EQ(Greyed(), (std::vector<UINT>{IDM_ORIGIN_CLIENT, IDM_COLOR_CSS_RGB}));
+    // The page-pixel toggle's caption says what choosing it does next.
+    for (const bool on : {true, false}) {
+        SetPagePixels(on, true);
+        EXPECT_EQ(settings.Read("LOGICAL_PIXELS"), on ? "1" : "0");
+        wchar_t caption[32] = {};
+        GetMenuStringW(indicatorState.popupMenu, IDM_LOGICAL_PIXELS, caption, 32, MF_BYCOMMAND);
+        EXPECT_STREQ(caption, on ? L"物理ピクセルで表示(&Z)" : L"論理ピクセルで表示(&Z)");
+    }
 }
 
 // Each group greys only its own items.

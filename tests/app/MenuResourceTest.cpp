@@ -97,6 +97,8 @@ TEST(MenuResource, TrayMenuItemsInOrder) {
                     {IDM_COLOR, L"色(&L)"},
                     {kSeparator, nullptr},
                     {kSubmenu, L"表示モード(&D)"},
+                    {kSubmenu, L"座標の基準(&G)"},
+                    {IDM_LOGICAL_PIXELS, L"論理ピクセルで表示(&Z)"},
                     {kSubmenu, L"色の表記(&N)"},
                     {kSeparator, nullptr},
                     {IDM_DISPLAY_SETTINGS, L"表示設定(&O)..."},
@@ -121,11 +123,16 @@ TEST(MenuResource, PlacementSubmenu) {
     ExpectItems(GetSubMenu(popup, 7),
                 {{IDM_VIEW_CORRECTED, L"位置補正"}, {IDM_VIEW_ABSOLUTE, L"絶対位置"}},
                 "placement submenu");
+    ExpectItems(GetSubMenu(popup, 8),
+                {{IDM_ORIGIN_SCREEN, L"画面"},
+                 {IDM_ORIGIN_WINDOW, L"ウィンドウ"},
+                 {IDM_ORIGIN_CLIENT, L"クライアント領域"}},
+                "origin submenu");
 }
 
 TEST(MenuResource, TransparencySubmenu) {
     HMENU popup = LoadPopupMenu();
-    ExpectItems(GetSubMenu(popup, 14),
+    ExpectItems(GetSubMenu(popup, 16),
                 {
                     {IDM_ALPHA_100, L"100%（通常）"},
                     {IDM_ALPHA_90, L"90%"},

@@ -134,8 +134,8 @@ TEST_F(StartupTest, FirstStartWithoutFile) {
     EXPECT_EQ(observed.extendedStyle & kLayeredExStyle, kLayeredExStyle);
     EXPECT_EQ(observed.layeredFlags, static_cast<DWORD>(LWA_ALPHA));
     EXPECT_EQ(observed.alpha, 255);
-    EXPECT_EQ(observed.greyed,
-              (std::vector<UINT>{IDM_CLOCK, IDM_VIEW_CORRECTED, IDM_COLOR_HEX, IDM_ALPHA_100}));
+    EXPECT_EQ(observed.greyed, (std::vector<UINT>{IDM_CLOCK, IDM_VIEW_CORRECTED, IDM_ORIGIN_SCREEN,
+                                                  IDM_COLOR_HEX, IDM_ALPHA_100}));
 
     // ALPHA, MODE and VIEW_MODE written back, in that order, and nothing else.
     EXPECT_EQ(settings.KeysInOrder(), (std::vector<std::string>{"ALPHA", "MODE", "VIEW_MODE"}));
@@ -175,7 +175,7 @@ TEST_F(StartupTest, StartsInTheStoredState) {
          false,
          130,
          LWA_ALPHA,
-         {IDM_COORDINATES, IDM_VIEW_ABSOLUTE, IDM_COLOR_HEX, IDM_ALPHA_50}},
+         {IDM_COORDINATES, IDM_VIEW_ABSOLUTE, IDM_ORIGIN_SCREEN, IDM_COLOR_HEX, IDM_ALPHA_50}},
         {"border 5, background transparent, range",
          "5",
          "40046",
@@ -184,8 +184,16 @@ TEST_F(StartupTest, StartsInTheStoredState) {
          true,
          0,
          LWA_COLORKEY,
-         {IDM_RANGE, IDM_VIEW_CORRECTED, IDM_COLOR_HEX, IDM_ALPHA_BACKGROUND}},
-        {"values outside their lists", "1", "5", "5", "9", true, 70, LWA_ALPHA, {IDM_COLOR_HEX}},
+         {IDM_RANGE, IDM_VIEW_CORRECTED, IDM_ORIGIN_SCREEN, IDM_COLOR_HEX, IDM_ALPHA_BACKGROUND}},
+        {"values outside their lists",
+         "1",
+         "5",
+         "5",
+         "9",
+         true,
+         70,
+         LWA_ALPHA,
+         {IDM_ORIGIN_SCREEN, IDM_COLOR_HEX}},
     };
     for (const StoredStartCase& c : cases) {
         SCOPED_TRACE(c.name);

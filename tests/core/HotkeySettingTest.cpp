@@ -5,6 +5,7 @@
 
 #include "app/DisplayMode.h"
 #include "settings/HotkeySetting.h"
+#include "settings/StoredChoice.h"
 
 namespace {
 
@@ -26,6 +27,16 @@ TEST(HotkeySettingTest, StoredTextGivesAUsableKeyOrNone) {
     }
     EXPECT_EQ(ParseHotkeySetting(nullptr), 0u);
     EXPECT_FALSE(IsUsableHotkey(0x1643));  // a flag above the control's four
+}
+
+// The menus' stored choices (COORD_ORIGIN, LOGICAL_PIXELS, COLOR_FORMAT).
+TEST(HotkeySettingTest, StoredChoiceIsOneDigitInRangeOrNone) {
+    EXPECT_EQ(ParseStoredChoice("2", 3), 2);
+    EXPECT_EQ(ParseStoredChoice("1", 2), 1);
+    for (const char* text : {"", "3", "-1", "4294967297", "1abc", " 1", "01", "+1", "\x81"}) {
+        EXPECT_EQ(ParseStoredChoice(text, 3), 0) << '"' << text << '"';
+    }
+    EXPECT_EQ(ParseStoredChoice(nullptr, 3), 0);
 }
 
 TEST(HotkeySettingTest, ModifiersAreTheRegistrationFlags) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/IndicatorText.h"
+#include "app/KeyboardMeasure.h"
 #include "text/CodePage.h"
 #include "text/ColourNotation.h"
 
@@ -104,8 +105,56 @@ const RangeCase kRangeCases[] = {
     {"widest negative",
      {{INT_MAX, INT_MAX}, kUnset, {INT_MIN, INT_MIN}},
      "size x:-4294967295 y:-4294967295"},
+    // Page pixels of the monitor where it started; halves away from zero.
+    {"page pixels at 144 DPI", {{100, 200}, {400, 251}, {0, 0}, 144}, "size x:200 y:34"},
+    {"page pixels, halves at 192 DPI", {{10, 10}, kUnset, {13, 7}, 192}, "size x:2 y:-2"},
+    {"page pixels, widest at 192 DPI",
+     {{0, INT_MIN}, {INT_MAX, INT_MAX}, {0, 0}, 192},
+     "size x:1073741824 y:2147483648"},
 };
 INSTANTIATE_TEST_SUITE_P(Drags, IndicatorTextRangeTest, testing::ValuesIn(kRangeCases));
+
+// The anchor key's measurement against the mouse hook's drags, step by step:
+// 'p' presses the key, 't' ticks and shows Range's line, 'f' leaves Range;
+// each with the pointer and the hook's points as they stand.
+TEST(KeyboardMeasureTest, PressesMeasureUntilADragReplacesThem) {
+    const DragPoints none{kUnset, kUnset, kUnset};
+    const DragPoints drag{{50, 60}, {80, 100}, {80, 100}};
+    const DragPoints pressAtItsStart{{50, 60}, kUnset, {50, 60}};
+    const DragPoints later{{50, 60}, {90, 90}, {90, 90}};
+    const struct {
+        char step;
+        ScreenPoint pointer;
+        DragPoints hook;
+        const char* line;
+    } steps[] = {
+        {'t', {10, 10}, none, "size x:0 y:0"},     {'p', {100, 200}, none, nullptr},
+        {'t', {130, 250}, none, "size x:30 y:50"}, {'p', {140, 260}, none, nullptr},
+        {'t', {500, 500}, none, "size x:40 y:60"}, {'p', {10, 20}, none, nullptr},
+        {'t', {5, 30}, none, "size x:-5 y:10"},    {'t', {5, 30}, drag, "size x:30 y:40"},
+        {'p', {300, 300}, drag, nullptr},          {'p', {310, 330}, drag, nullptr},
+        {'t', {0, 0}, drag, "size x:10 y:30"},     {'t', {0, 0}, pressAtItsStart, "size x:0 y:0"},
+        {'p', {20, 20}, pressAtItsStart, nullptr}, {'p', {25, 27}, later, nullptr},
+        {'t', {30, 30}, later, "size x:5 y:3"},    {'f', {0, 0}, later, nullptr},
+        {'t', {30, 30}, later, "size x:40 y:30"},
+    };
+    KeyboardMeasure measure;
+    int index = 0;
+    for (const auto& step : steps) {
+        ++index;
+        if (step.step == 'p') {
+            measure.Press(step.pointer, step.hook);
+        } else if (step.step == 'f') {
+            measure.Forget();
+        } else {
+            RecordingSources sources;
+            sources.drag = measure.Shown(step.hook, step.pointer);
+            GuardedText line;
+            BuildIndicatorText(kRange, step.pointer, sources, line.text());
+            EXPECT_EQ(line.str(), step.line) << "step " << index;
+        }
+    }
+}
 
 struct CoordinatesCase {
     ScreenPoint cursor;

@@ -3,6 +3,7 @@
 #include <climits>
 #include <ostream>
 
+#include "app/CoordinateOrigin.h"
 #include "app/DisplayLayout.h"
 #include "app/FullScreen.h"
 #include "app/Placement.h"
@@ -202,6 +203,10 @@ TEST(DpiScaleTest, ScalesStoredSizesToTheMonitor) {
     for (const Row& row : back) {
         EXPECT_EQ(ScaleFromDpi(row.pixels, row.dpi), row.stored) << row.pixels << " at " << row.dpi;
     }
+    // Page pixels of lengths past the int range, and coordinates counted from a corner.
+    EXPECT_EQ(PagePixels(-4294967295, 192), -2147483648);
+    EXPECT_EQ(CountedFrom({199, 152}, {200, 150}, 144).x, -1);
+    EXPECT_EQ(CountedFrom({INT_MAX, -2}, {-1, 1}, 96).x, INT_MAX);
 }
 
 // What the user set at any scale is stored so that it comes back exactly.

@@ -59,9 +59,10 @@ int ReadAndWriteBack(const std::string& path, const char* key, int fallback) {
 // Every key of the section with the value that valueFor gives it.
 std::string EveryKey(const std::function<std::string(const std::string& key)>& valueFor) {
     std::string text = "[MAIN]\r\n";
-    for (const char* key : {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y",
-                            "DATE_FORMAT", "MODE", "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY",
-                            "HOTKEY_HIDE", "HOTKEY_MODE", "HIDE_FULLSCREEN"}) {
+    for (const char* key :
+         {"FONT", "FONT_COLOR", "BACK_COLOR", "WINPOINT_X", "WINPOINT_Y", "DATE_FORMAT", "MODE",
+          "VIEW_MODE", "ALPHA", "BORDER", "HOTKEY_COPY", "HOTKEY_HIDE", "HOTKEY_MODE",
+          "HIDE_FULLSCREEN", "COORD_ORIGIN", "LOGICAL_PIXELS", "HOTKEY_ANCHOR"}) {
         text += std::string(key) + "=" + valueFor(key) + "\r\n";
     }
     return text;
@@ -79,7 +80,9 @@ struct HostileCase {
     const char* name;
     std::string bytes;
     Place place = Place::File;
-    bool colourHex = false;  // Colour mode shows "#RRGGBB" over a patch
+    // What shows over a one-pixel window under the pointer: Colour's notation
+    // with its swatch, or Coordinates counted from the screen, not the window.
+    const char* overPatch = nullptr;
 };
 
 // Puts the case's tavi.ini (or folder) at path.
@@ -151,11 +154,13 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     EXPECT_TRUE(SendMessageTimeoutA(session.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer))
         << "the window does not answer";
     EXPECT_TRUE(IsWindowVisible(session.window));
-    if (c.colourHex) {
+    if (c.overPatch != nullptr) {
         const ColourPatch patch(RECT{400, 300, 401, 301}, RGB(30, 144, 255));
         IndicatorLook look = DefaultLook();
-        look.swatch = RGB(30, 144, 255);
-        EXPECT_TRUE(ShowsText(session.window, "#1E90FF", look, kSettleTimeoutMs));
+        if (c.overPatch[0] == '#') {
+            look.swatch = RGB(30, 144, 255);
+        }
+        EXPECT_TRUE(ShowsText(session.window, c.overPatch, look, kSettleTimeoutMs));
     }
     // What the hotkey rows would read as if taken loosely.
     EXPECT_FALSE(CtrlAltHeld('C')) << "a damaged hotkey value was registered";
@@ -182,6 +187,16 @@ TEST_P(E2eHostileSettings, StartsRunsClosesAndWritesBackOnlyItsThreeKeys) {
     Unprepare(c, reference);
     Unprepare(c, session.folder.SettingsPath());
     RemovePerUserSettings();
+}
+
+// COORD_ORIGIN and LOGICAL_PIXELS both set to choice, HOTKEY_ANCHOR to key.
+HostileCase MeasureTermsCase(const char* name, const std::string& choice, const char* key) {
+    return {name,
+            MainSection({{"MODE", "0"},
+                         {"COORD_ORIGIN", choice},
+                         {"LOGICAL_PIXELS", choice},
+                         {"HOTKEY_ANCHOR", key}}),
+            Place::File, "x:400 y:300"};
 }
 
 // Test lists name a case by its name alone.
@@ -323,11 +338,20 @@ const HostileCase kCases[] = {
 
     // Colour notations but exactly 0 to 3 read as 0 (4294967297 is 1 cut to 32 bits).
     {"ColourFormatNegative", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", "-1"}}), Place::File,
-     true},
+     "#1E90FF"},
     {"ColourFormatHuge", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", "4294967297"}}), Place::File,
-     true},
-    {"ColourFormatText", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", "2abc"}}), Place::File, true},
-    {"ColourFormatEmpty", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", ""}}), Place::File, true},
+     "#1E90FF"},
+    {"ColourFormatText", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", "2abc"}}), Place::File,
+     "#1E90FF"},
+    {"ColourFormatEmpty", MainSection({{"MODE", "3"}, {"COLOR_FORMAT", ""}}), Place::File,
+     "#1E90FF"},
+
+    // The measuring terms and the anchor key: anything but exactly a listed
+    // value reads as the default (the screen, physical pixels, no key).
+    MeasureTermsCase("MeasureTermsNegative", "-1", "-63933"),
+    MeasureTermsCase("MeasureTermsHuge", "4294967297", "4294968899"),
+    MeasureTermsCase("MeasureTermsText", "1abc", "1603abc"),
+    MeasureTermsCase("MeasureTermsEmpty", "", ""),
 
     // Places that refuse every write.
     {"ReadOnlyFile", MainSection({{"MODE", "0"}, {"ALPHA", "40040"}}), Place::ReadOnlyFile},

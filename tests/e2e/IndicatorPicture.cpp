@@ -102,17 +102,19 @@ Picture RenderClientArea(const std::string& text, const IndicatorLook& look, SIZ
     return canvas.Pixels();
 }
 
-ColourPatch::ColourPatch(const RECT& rect, COLORREF colour)
-    : corner_{rect.left, rect.top, rect.left + 1, rect.top + 1} {
+ColourPatch::ColourPatch(const RECT& rect, COLORREF colour, DWORD style) {
     WNDCLASSA patchClass{};
     patchClass.lpfnWndProc = DefWindowProcA;
     patchClass.hInstance = GetModuleHandleA(nullptr);
     patchClass.lpszClassName = "TavikanTestPatch";
     RegisterClassA(&patchClass);  // fails harmlessly for the second patch of the process
     window_ =
-        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, patchClass.lpszClassName, "patch",
-                        WS_POPUP, rect.left, rect.top, rect.right - rect.left,
-                        rect.bottom - rect.top, nullptr, nullptr, patchClass.hInstance, nullptr);
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, patchClass.lpszClassName, "patch", style,
+                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                        nullptr, nullptr, patchClass.hInstance, nullptr);
+    POINT client{0, 0};
+    ClientToScreen(window_, &client);
+    corner_ = RECT{client.x, client.y, client.x + 1, client.y + 1};
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     Fill(colour);
 }

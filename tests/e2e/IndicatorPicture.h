@@ -36,9 +36,11 @@ Picture RenderClientArea(const std::string& text, const IndicatorLook& look, SIZ
 // A top-most popup of the test's own in one colour, for Colour mode to read.
 class ColourPatch {
   public:
-    ColourPatch(const RECT& rect, COLORREF colour);
+    // A style with a caption gives a window to count coordinates from.
+    ColourPatch(const RECT& rect, COLORREF colour, DWORD style = WS_POPUP);
     ~ColourPatch() { DestroyWindow(window_); }
-    bool Fill(COLORREF colour);  // true once the screen shows it at the top-left pixel
+    bool Fill(COLORREF colour);  // true once the screen shows it at the client area's first pixel
+    HWND Window() const { return window_; }
 
   private:
     HWND window_;

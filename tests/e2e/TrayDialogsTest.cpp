@@ -1064,4 +1064,118 @@ TEST(E2eScaled, FontChosenThereIsStoredAt96Dpi) {
         << "seen " << session.WindowRect() << ", wanted " << size.cx << "x" << size.cy;
 }
 
+// --- The terms of a measurement ----------------------------------------------
+
+IndicatorLook ScaledLook(int dpi) {
+    IndicatorLook look = DefaultLook();
+    look.font = AtDpi(look.font, dpi);
+    return look;
+}
+
+// Each origin the menu offers: a captioned window's corner, its client area's
+// (its caption gives a negative y), the desktop counting from the screen.
+// Offsets are multiples of 3, whole in page pixels (on here) at 144 DPI.
+void ExpectCountsFromTheWindowUnderThePointer(int dpi) {
+    const RECT frame{150, 120, 750, 570};
+    const ColourPatch window(frame, RGB(255, 255, 255), WS_OVERLAPPEDWINDOW);
+    POINT client{0, 0};
+    ClientToScreen(window.Window(), &client);
+    const auto page = [dpi](LONG x, LONG y) {
+        return CoordinatesText({x * 96 / dpi, y * 96 / dpi});
+    };
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "0"}, {"LOGICAL_PIXELS", "1"}})));
+    const std::string path = session.folder.SettingsPath();
+    const struct {
+        int origin;
+        POINT pointer;
+        std::string line;
+    } rows[] = {
+        {1, {frame.left + 150, frame.top + 90}, page(150, 90)},
+        {1, {30, 690}, "x:30 y:690"},
+        {2, {client.x + 90, client.y + 60}, page(90, 60)},
+        {2, {client.x + 30, client.y - 3}, page(30, -3)},
+        {0,
+         {frame.left + 150, frame.top + 90},
+         CoordinatesText({frame.left + 150, frame.top + 90})},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        ASSERT_TRUE(
+            ReadMainInt(path, "COORD_ORIGIN", 0) == row.origin ||
+            ChooseUntil(session.program.ProcessId(), menu_keys::OriginItem(row.origin), [&] {
+                return WaitFor(kSettleTimeoutMs,
+                               [&] { return ReadMainInt(path, "COORD_ORIGIN", -1) == row.origin; });
+            }));
+        ASSERT_TRUE(PlaceCursor(row.pointer.x, row.pointer.y));
+        EXPECT_TRUE(ShowsText(session.window, row.line, ScaledLook(dpi), kSettleTimeoutMs));
+    }
+}
+
+// The anchor key: the first press switches to Range and starts at the
+// pointer, the size follows it, the second press ends it, a third starts
+// anew, a drag replaces it. A hotkey reaches the program a while after its
+// input and keys are taken in order: once the hide key has hidden and shown
+// the indicator, the anchor before it has been taken. The pointer is placed
+// by SetCursorPos, which Wine's X server follows (a SendInput move can be
+// undone later to the X server's pointer).
+void ExpectMeasuresWithTheAnchorKey(int dpi) {
+    const auto size = [dpi](int x, int y) {
+        return "size " + CoordinatesText({x * 96 / dpi, y * 96 / dpi});
+    };
+    ASSERT_TRUE(PlaceCursor(300, 300));
+    IndicatorSession session;
+    ASSERT_TRUE(session.Start(MainSection({{"MODE", "1"},
+                                           {"LOGICAL_PIXELS", dpi != 96 ? "1" : "0"},
+                                           {"HOTKEY_ANCHOR", Stored('A')},
+                                           {"HOTKEY_HIDE", Stored('H')}})));
+    const auto anchorAndPlace = [&](int x, int y) {
+        PressCtrlAlt('A');
+        for (const BOOL shown : {FALSE, TRUE}) {
+            PressCtrlAlt('H');
+            if (!WaitFor(kSettleTimeoutMs,
+                         [&] { return IsWindowVisible(session.window) == shown; })) {
+                return false;
+            }
+        }
+        // Beside the new place, so the line is the one drawn there.
+        return PlaceCursor(x, y) && WaitFor(kSettleTimeoutMs, [&] {
+                   const RECT rect = session.WindowRect();
+                   return rect.left == x + MulDiv(12, dpi, 96) &&
+                          rect.top == y + MulDiv(15, dpi, 96);
+               });
+    };
+    const IndicatorLook look = ScaledLook(dpi);
+    ASSERT_TRUE(anchorAndPlace(450, 390));
+    EXPECT_EQ(ReadMainInt(session.folder.SettingsPath(), "MODE", -1), 2);
+    EXPECT_TRUE(ShowsText(session.window, size(150, 90), look, kSettleTimeoutMs)) << "live";
+    ASSERT_TRUE(anchorAndPlace(600, 510));
+    EXPECT_TRUE(ShowsText(session.window, size(150, 90), look, kSettleTimeoutMs)) << "final";
+    ASSERT_TRUE(anchorAndPlace(570, 570));
+    EXPECT_TRUE(ShowsText(session.window, size(-30, 60), look, kSettleTimeoutMs)) << "anew";
+    LeftButtonGuard button;
+    ASSERT_TRUE(PlaceCursor(100, 100));
+    button.Press();
+    ASSERT_TRUE(PlaceCursor(160, 130));
+    button.Release();
+    EXPECT_TRUE(ShowsText(session.window, size(60, 30), look, kSettleTimeoutMs)) << "a drag";
+}
+
+TEST(E2eMeasureTerms, CountsFromTheWindowUnderThePointer) {
+    ExpectCountsFromTheWindowUnderThePointer(96);
+}
+
+TEST(E2eMeasureTerms, MeasuresWithTheAnchorKey) {
+    ExpectMeasuresWithTheAnchorKey(96);
+}
+
+TEST(E2eScaled, CountsAndMeasuresInPagePixels) {
+    const int dpi = ScaledSessionDpi();
+    if (dpi == 0) {
+        GTEST_SKIP() << "runs in the 144-DPI prefix (E2eScaled.At144Dpi)";
+    }
+    ExpectCountsFromTheWindowUnderThePointer(dpi);
+    ExpectMeasuresWithTheAnchorKey(dpi);
+}
+
 }  // namespace

@@ -224,4 +224,8 @@ std::string TransparencyItem(int index) {
     return SubmenuItem(kIntoTransparency, index);
 }
 
+std::string OriginItem(int index) {
+    return SubmenuItem("G", index);
+}
+
 }  // namespace menu_keys

@@ -102,6 +102,7 @@ constexpr char kIntoTransparency[] = "\x26\x26\x26\x26\x26\x26\x26\x27";
 // The n-th item (0 first) of a submenu.
 std::string PlacementItem(int index);
 std::string TransparencyItem(int index);
+std::string OriginItem(int index);
 }  // namespace menu_keys
 
 // The visible top-level window of the process with the class, or null.

@@ -205,6 +205,11 @@ const GreyingCase kGreyingCases[] = {
          {{"WINPOINT_X", "500"}, {"WINPOINT_Y", "500"}, {"MODE", "3"}, {"COLOR_FORMAT", "3"}}),
      {40050, 111, 40036, 40054},
      "N"},
+    {"StoredOrigin",
+     MainSection(
+         {{"WINPOINT_X", "500"}, {"WINPOINT_Y", "500"}, {"MODE", "0"}, {"COORD_ORIGIN", "2"}}),
+     {40032, 111, 40036, 40057},
+     "G"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Menus, E2eTrayMenuLook, testing::ValuesIn(kGreyingCases), CaseName());

@@ -16,6 +16,8 @@ struct Item {
 };
 
 constexpr Item kPlacementItems[] = {{111, L"位置補正"}, {112, L"絶対位置"}};
+constexpr Item kOriginItems[] = {
+    {40055, L"画面"}, {40056, L"ウィンドウ"}, {40057, L"クライアント領域"}};
 constexpr Item kColourNotationItems[] = {
     {40051, L"#RRGGBB"}, {40052, L"R:G:B"}, {40053, L"rgb()"}, {40054, L"hsl()"}};
 
@@ -50,6 +52,9 @@ HMENU BuildMenu(const std::set<UINT>& greyed) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu(kPlacementItems, greyed)),
                 L"表示モード(&D)");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu(kOriginItems, greyed)),
+                L"座標の基準(&G)");
+    add(menu, 40058, L"論理ピクセルで表示(&Z)");
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu(kColourNotationItems, greyed)),
                 L"色の表記(&N)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
