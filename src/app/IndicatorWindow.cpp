@@ -383,6 +383,7 @@ LRESULT OnDestroy(HWND window) {
         mouseInputOn = false;
     }
     HookStop();
+    StopMeasureTerms();
     ReleaseHotkeys(window);
     DeleteObject(indicatorState.font);
     indicatorState.font = nullptr;

@@ -1,6 +1,7 @@
 #include "app/MeasureTermsWin32.h"
 
 #include "app/CoordinateOrigin.h"
+#include "app/DeskWindowsWatch.h"
 #include "app/IndicatorState.h"
 #include "app/ShellDesktop.h"
 #include "res/resource.h"
@@ -18,10 +19,11 @@ bool IsDesktop(HWND window) {
     return IsShellDesktopClass(windowClass);
 }
 
-// The top-level window under the point, never the indicator itself: when the
-// indicator is there, the first visible window below it that holds the point.
-HWND TopLevelWindowAt(POINT point, HWND indicator) {
-    HWND found = GetAncestor(WindowFromPoint(point), GA_ROOT);
+// The top-level window of the one hit at the point, never the indicator
+// itself: when the indicator is there, the first visible window below it that
+// holds the point.
+HWND TopLevelWindowAt(HWND hit, POINT point, HWND indicator) {
+    HWND found = GetAncestor(hit, GA_ROOT);
     if (found == indicator) {
         found = GetWindow(indicator, GW_HWNDNEXT);
         RECT rect{};
@@ -33,12 +35,32 @@ HWND TopLevelWindowAt(POINT point, HWND indicator) {
     return found;
 }
 
+// What was found under the pointer last: a window's top-level window and
+// class do not change, so only a window not hit last time is asked about them.
+// Below the indicator another window can come while the indicator stays.
+struct FoundWindow {
+    HWND hit = nullptr;
+    HWND root = nullptr;
+    bool desktop = true;
+};
+FoundWindow lastFound;
+
+// The window the line counts from; nullptr over the desktop or nothing.
+HWND CountingWindowAt(POINT point, HWND indicator) {
+    HWND hit = WindowFromPoint(point);
+    if (hit == nullptr || hit == indicator || hit != lastFound.hit) {
+        HWND root = TopLevelWindowAt(hit, point, indicator);
+        lastFound = FoundWindow{hit, root, root == nullptr || IsDesktop(root)};
+    }
+    return lastFound.desktop ? nullptr : lastFound.root;
+}
+
 // The corner the line counts from, in screen coordinates; false over the
 // desktop or when the window has just gone, where the line counts from the
 // screen as it is.
 bool WindowCornerAt(POINT cursor, HWND indicator, ScreenPoint* corner) {
-    HWND window = TopLevelWindowAt(cursor, indicator);
-    if (window == nullptr || IsDesktop(window)) {
+    HWND window = CountingWindowAt(cursor, indicator);
+    if (window == nullptr) {
         return false;
     }
     POINT at{0, 0};
@@ -56,6 +78,21 @@ bool WindowCornerAt(POINT cursor, HWND indicator, ScreenPoint* corner) {
     *corner = ScreenPoint{at.x, at.y};
     return true;
 }
+
+// The last look-up, kept while the pointer rests and no window has changed:
+// a still pointer then costs no call to the window system. Where the system
+// reports only some changes (Wine reports new windows, not moves), a resting
+// pointer's look-up is redone all the same after a while.
+constexpr DWORD kRestingLookUpMs = 3000;
+struct LookUp {
+    bool done = false;
+    DWORD atMs = 0;
+    POINT cursor{};
+    CoordinateOrigin origin = kOriginScreen;
+    bool found = false;
+    ScreenPoint corner{0, 0};
+};
+LookUp lastLookUp;
 
 }  // namespace
 
@@ -84,12 +121,27 @@ bool OnMeasureTermsCommand(unsigned command) {
 
 ScreenPoint CoordinatesShown(HWND indicator, POINT cursor, int dpi) {
     const ScreenPoint pointer{cursor.x, cursor.y};
-    ScreenPoint corner{0, 0};
-    if (indicatorState.displayMode != kDisplayCoordinates ||
-        (indicatorState.coordinateOrigin != kOriginWindow &&
-         indicatorState.coordinateOrigin != kOriginClient) ||
-        !WindowCornerAt(cursor, indicator, &corner)) {
+    const CoordinateOrigin origin = indicatorState.coordinateOrigin;
+    const bool looksUp = indicatorState.displayMode == kDisplayCoordinates &&
+                         (origin == kOriginWindow || origin == kOriginClient);
+    WatchDeskWindows(looksUp);
+    if (!looksUp) {
         return pointer;
     }
-    return CountedFrom(pointer, corner, indicatorState.pagePixels ? dpi : kBaseDpi);
+    const DWORD nowMs = GetTickCount();
+    if (TakeDeskWindowsChanged() || !lastLookUp.done || lastLookUp.cursor.x != cursor.x ||
+        lastLookUp.cursor.y != cursor.y || lastLookUp.origin != origin ||
+        nowMs - lastLookUp.atMs >= kRestingLookUpMs) {
+        ScreenPoint corner{0, 0};
+        const bool found = WindowCornerAt(cursor, indicator, &corner);
+        lastLookUp = LookUp{true, nowMs, cursor, origin, found, corner};
+    }
+    if (!lastLookUp.found) {
+        return pointer;
+    }
+    return CountedFrom(pointer, lastLookUp.corner, indicatorState.pagePixels ? dpi : kBaseDpi);
+}
+
+void StopMeasureTerms() {
+    WatchDeskWindows(false);
 }

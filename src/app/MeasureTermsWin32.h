@@ -21,5 +21,9 @@ bool OnMeasureTermsCommand(unsigned command);
 // What the Coordinates line shows for the cursor on a monitor at dpi: the
 // cursor counted from the chosen origin. The window under the pointer is
 // looked up only in Coordinates mode with a window's origin, without a message
-// to any window, so a window that hangs or closes cannot hold the tick.
+// to any window, so a window that hangs or closes cannot hold the tick; while
+// the pointer rests and no window has changed, the last look-up holds.
 ScreenPoint CoordinatesShown(HWND indicator, POINT cursor, int dpi);
+
+// At exit: ends the watch on other programs' windows.
+void StopMeasureTerms();

@@ -258,7 +258,9 @@ TEST(E2eStillPointer, FollowsBurstsHungWindowsAndMovesWithoutInput) {
     CloseHandle(thread);
     CloseHandle(ready);
 
-    InputMoveTo(320, 330);
+    // Followed first: a SendInput move still under way could land after the
+    // placed pointer and take it back.
+    EXPECT_TRUE(follows(InputMoveTo(320, 330), kWokenWithinMs)) << session.WindowRect();
     ASSERT_TRUE(PlaceCursor(340, 350));
     EXPECT_TRUE(follows(POINT{340, 350}, kWokenWithinMs))
         << "moved without input: " << session.WindowRect();

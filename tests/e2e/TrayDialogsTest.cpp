@@ -1090,17 +1090,24 @@ void ExpectCountsFromTheWindowUnderThePointer(int dpi) {
         int origin;
         POINT pointer;
         std::string line;
+        LONG windowMovedBy;  // under the resting pointer
     } rows[] = {
-        {1, {frame.left + 150, frame.top + 90}, page(150, 90)},
-        {1, {30, 690}, "x:30 y:690"},
-        {2, {client.x + 90, client.y + 60}, page(90, 60)},
-        {2, {client.x + 30, client.y - 3}, page(30, -3)},
+        {1, {frame.left + 150, frame.top + 90}, page(150, 90), 0},
+        {1, {frame.left + 150, frame.top + 90}, page(120, 60), 30},
+        {1, {30, 690}, "x:30 y:690", -30},
+        {2, {client.x + 90, client.y + 60}, page(90, 60), 0},
+        {2, {client.x + 30, client.y - 3}, page(30, -3), 0},
         {0,
          {frame.left + 150, frame.top + 90},
-         CoordinatesText({frame.left + 150, frame.top + 90})},
+         CoordinatesText({frame.left + 150, frame.top + 90}),
+         0},
     };
+    RECT at = frame;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
+        OffsetRect(&at, row.windowMovedBy, row.windowMovedBy);
+        SetWindowPos(window.Window(), nullptr, at.left, at.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ASSERT_TRUE(
             ReadMainInt(path, "COORD_ORIGIN", 0) == row.origin ||
             ChooseUntil(session.program.ProcessId(), menu_keys::OriginItem(row.origin), [&] {
@@ -1108,7 +1115,9 @@ void ExpectCountsFromTheWindowUnderThePointer(int dpi) {
                                [&] { return ReadMainInt(path, "COORD_ORIGIN", -1) == row.origin; });
             }));
         ASSERT_TRUE(PlaceCursor(row.pointer.x, row.pointer.y));
-        EXPECT_TRUE(ShowsText(session.window, row.line, ScaledLook(dpi), kSettleTimeoutMs));
+        // A window moved under the resting pointer may show only at the next
+        // look-up of a still pointer, some seconds on.
+        EXPECT_TRUE(ShowsText(session.window, row.line, ScaledLook(dpi), 2 * kSettleTimeoutMs));
     }
 }
 
