@@ -82,10 +82,10 @@ bool WindowCornerAt(POINT cursor, HWND indicator, ScreenPoint* corner) {
 // The last look-up, kept while the pointer rests and no window has changed:
 // a still pointer then costs no call to the window system. Where the system
 // reports only some changes (Wine reports new windows, not moves), a resting
-// pointer's look-up is redone all the same after a while.
+// pointer's look-up is redone all the same after a while. The first look-up
+// needs no mark of its own: a watch just started reports a change.
 constexpr DWORD kRestingLookUpMs = 3000;
 struct LookUp {
-    bool done = false;
     DWORD atMs = 0;
     POINT cursor{};
     CoordinateOrigin origin = kOriginScreen;
@@ -129,12 +129,12 @@ ScreenPoint CoordinatesShown(HWND indicator, POINT cursor, int dpi) {
         return pointer;
     }
     const DWORD nowMs = GetTickCount();
-    if (TakeDeskWindowsChanged() || !lastLookUp.done || lastLookUp.cursor.x != cursor.x ||
+    if (TakeDeskWindowsChanged() || lastLookUp.cursor.x != cursor.x ||
         lastLookUp.cursor.y != cursor.y || lastLookUp.origin != origin ||
         nowMs - lastLookUp.atMs >= kRestingLookUpMs) {
         ScreenPoint corner{0, 0};
         const bool found = WindowCornerAt(cursor, indicator, &corner);
-        lastLookUp = LookUp{true, nowMs, cursor, origin, found, corner};
+        lastLookUp = LookUp{nowMs, cursor, origin, found, corner};
     }
     if (!lastLookUp.found) {
         return pointer;
